@@ -1,0 +1,55 @@
+#pragma once
+// The operating-system services that opening a link needs, in the shape of
+// the classic shell, registry and process calls. The desktop's own services
+// are the default; a test installs its own to observe or script them.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace platform {
+
+// Result codes of the shell and process calls: above 32 means success,
+// 0 to 32 are the classic error codes (2 file not found, 3 path not found,
+// 5 access denied, 8 out of memory, 11 bad format, 31 no association, ...).
+using ResultCode = std::intptr_t;
+
+// Registry-style error codes.
+using RegError = long;
+constexpr RegError ERROR_SUCCESS = 0;
+constexpr RegError ERROR_FILE_NOT_FOUND = 2;
+constexpr RegError ERROR_MORE_DATA = 234;
+
+// A key of the read-only class registry.
+using HKEY = std::uintptr_t;
+constexpr HKEY HKEY_CLASSES_ROOT = 0x80000000u;
+constexpr unsigned long KEY_QUERY_VALUE = 0x0001;
+
+class Services {
+ public:
+  virtual ~Services() = default;
+
+  // Opens target with the desktop's handler for it ("open" verb).
+  virtual ResultCode ShellExecute(const char* verb, const char* target, int showCommand) = 0;
+
+  // Opens subKey below root for reading.
+  virtual RegError RegOpenKeyEx(HKEY root, const char* subKey, unsigned long access,
+                                HKEY* result) = 0;
+  // Reads the default value of key into value, offering *size bytes
+  // (terminator included); *size becomes the bytes the value needs.
+  virtual RegError RegQueryValue(HKEY key, char* value, long* size) = 0;
+  virtual RegError RegCloseKey(HKEY key) = 0;
+
+  // Starts commandLine. The words before targetOffset are split (quotes
+  // group, nothing is expanded); the text from targetOffset to the end is
+  // handed to the program as exactly one argument. Returns above 31 once the
+  // program has started.
+  virtual ResultCode WinExec(const char* commandLine, std::size_t targetOffset,
+                             int showCommand) = 0;
+};
+
+// The services in use: the desktop's unless a test installed others.
+Services& System();
+// Installs services (not owned); nullptr restores the desktop's.
+void InstallServices(Services* services);
+
+}  // namespace platform
