@@ -1,0 +1,40 @@
+#include "cli/correlate_command.h"
+
+#include <cstdio>
+#include <string>
+
+#include "cli/csv_stream.h"
+#include "cli/exit_codes.h"
+#include "shedding/correlation.h"
+#include "shedding/number_text.h"
+
+namespace cli {
+namespace {
+
+std::string EstimateText(std::string_view reynoldsText) {
+  return shedding::StrouhalText(shedding::StrouhalFromReynolds(shedding::TextToNumber(reynoldsText)));
+}
+
+}  // namespace
+
+int RunCorrelate(const Invocation& invocation) {
+  for (const std::string_view reynolds : invocation.values) {
+    std::printf("%s\n", EstimateText(reynolds).c_str());
+  }
+  return kSuccess;
+}
+
+int RunCorrelateRows() {
+  std::string answer;
+  const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row) -> std::string_view {
+    answer = EstimateText(row);
+    return answer;
+  });
+  if (!readAll) {
+    std::fputs("strouhal: cannot read standard input\n", stderr);
+    return kFailure;
+  }
+  return kSuccess;
+}
+
+}  // namespace cli

@@ -1,0 +1,91 @@
+#include "cli/solve_command.h"
+
+#include <array>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "cli/csv_stream.h"
+#include "cli/exit_codes.h"
+#include "shedding/number_text.h"
+#include "shedding/shedding_relation.h"
+
+namespace cli {
+namespace {
+
+using shedding::kSlotCount;
+
+constexpr std::string_view kInputError = "Input Error";
+
+std::string_view WithoutLeadingSpaces(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  return first == std::string_view::npos ? std::string_view{} : text.substr(first);
+}
+
+shedding::ShedInputs Converted(const std::array<std::string_view, kSlotCount>& texts) {
+  shedding::ShedInputs inputs{};
+  for (std::size_t slot = 0; slot < texts.size(); ++slot) {
+    inputs[slot] = shedding::TextToNumber(texts[slot]);
+  }
+  return inputs;
+}
+
+std::optional<std::array<std::string_view, kSlotCount>> SplitFields(std::string_view row) {
+  std::array<std::string_view, kSlotCount> fields;
+  for (std::size_t field = 0; field < fields.size(); ++field) {
+    const std::size_t comma = row.find(',');
+    const bool last = field + 1 == fields.size();
+    if (last != (comma == std::string_view::npos)) return std::nullopt;
+    fields[field] = row.substr(0, comma);
+    if (!last) row.remove_prefix(comma + 1);
+  }
+  return fields;
+}
+
+}  // namespace
+
+int RunSolve(const Invocation& invocation) {
+  const std::array<std::string_view, kSlotCount> texts = {
+      invocation.values[0], invocation.values[1], invocation.values[2]};
+  const shedding::ShedOutcome outcome =
+      shedding::SolveShedding(invocation.analysis, invocation.units, Converted(texts));
+  if (!outcome.solved) {
+    const auto slot = static_cast<std::size_t>(outcome.failedSlot - 1);
+    const std::string label = shedding::SlotLabels(invocation.analysis, invocation.units)[slot];
+    std::fprintf(stderr, "%s: slot %d \"%s\" must be greater than 1e-40, got \"%.*s\"\n",
+                 kInputError.data(), outcome.failedSlot, label.c_str(),
+                 static_cast<int>(texts[slot].size()), texts[slot].data());
+    return kFailure;
+  }
+  const std::string_view text = WithoutLeadingSpaces(outcome.text);
+  std::printf("%s: %.*s\n", outcome.label.c_str(), static_cast<int>(text.size()), text.data());
+  return kSuccess;
+}
+
+int RunSolveRows(const Invocation& invocation) {
+  std::string answer;
+  const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row) -> std::string_view {
+    const auto fields = SplitFields(row);
+    if (!fields) return kInputError;
+    shedding::ShedOutcome outcome =
+        shedding::SolveShedding(invocation.analysis, invocation.units, Converted(*fields));
+    if (!outcome.solved) return kInputError;
+    answer = std::move(outcome.text);  // outlives the row's outcome until it is written
+    return WithoutLeadingSpaces(answer);
+  });
+  if (!readAll) {
+    std::fputs("strouhal: cannot read standard input\n", stderr);
+    return kFailure;
+  }
+  return kSuccess;
+}
+
+int RunLabels(const Invocation& invocation) {
+  for (const std::string& label : shedding::SlotLabels(invocation.analysis, invocation.units)) {
+    std::printf("%s\n", label.c_str());
+  }
+  return kSuccess;
+}
+
+}  // namespace cli

@@ -1,0 +1,105 @@
+#include "cli/usage_text.h"
+
+namespace cli {
+namespace {
+
+// The synopsis is everything up to the first blank line.
+constexpr std::string_view kHelp = R"help(Usage:
+  strouhal solve FOR [--units english|metric] V1 V2 V3
+  strouhal solve FOR [--units english|metric] --csv
+  strouhal correlate RE...
+  strouhal correlate --csv
+  strouhal labels FOR [--units english|metric]
+  strouhal --help
+  strouhal --version
+
+Description:
+  Solves the Strouhal relation St = f*D/V for one of its four quantities from
+  the other three, and estimates the Strouhal number of a circular cylinder
+  from the Reynolds number. St is the Strouhal number, f the frequency of the
+  shed vortices in Hz, D the diameter of the body and V the free-stream
+  velocity.
+
+Commands:
+  solve FOR V1 V2 V3
+      Solves for FOR, which is one of
+        st, strouhal    the Strouhal number   St = f*D/V
+        f, frequency    the vortex frequency  f  = St*V/D
+        d, diameter     the diameter          D  = St*V/f
+        v, velocity     the velocity          V  = f*D/St
+      V1 V2 V3 are the other three quantities in the order St, f, D, V with
+      FOR left out ('strouhal labels FOR' lists them). Prints one line,
+      LABEL: RESULT, with St to 3 significant digits and the others to 4.
+      Every value must be greater than 1e-40; otherwise prints Input Error,
+      the first slot that failed and its label on standard error.
+
+  solve FOR --csv
+      Reads rows V1,V2,V3 from standard input and writes V1,V2,V3,RESULT
+      for each, where RESULT is the result or Input Error. Blank lines are
+      skipped; a row without exactly three fields is an Input Error.
+
+  correlate RE...
+      Estimates the Strouhal number of a circular cylinder at each Reynolds
+      number RE by log-log interpolation in a table of published points
+      (linear between Re 30 and 50), and prints it with three decimals, one
+      line each. Re up to 30 gives 0; Re of 1e7 and above gives 0.23.
+
+  correlate --csv
+      Reads one Reynolds number a line from standard input and writes
+      RE,RESULT for each. Blank lines are skipped.
+
+  labels FOR
+      Prints the labels of V1, V2 and V3 for FOR, one a line.
+
+Options:
+  --units english|metric
+      Labels lengths in ft and velocities in ft/sec (english), or in m and
+      m/sec (metric, the default). Values are never converted: any
+      consistent set of units works. --units=english works too.
+  --csv
+      Batch mode: rows from standard input, results on standard output.
+  --help
+      Prints this text.
+  --version
+      Prints the program name and version.
+
+Numbers:
+  Values are read like C's atof: leading white space is skipped and the
+  longest decimal prefix is taken (3.5ft is 3.5); text without one is 0.
+  inf, nan and hexadecimal forms are not numbers. Only arguments that begin
+  with -- are options, so -1 is a value (which then fails the check).
+
+Exit status:
+  0   success; in --csv mode also when some rows are Input Errors
+  1   input error, or output that could not be written
+  2   usage error: unknown command or option, wrong number of values
+
+Examples:
+  $ strouhal solve d 0.2 10 5
+  Diameter (m): 0.1
+  $ strouhal solve st --units english 2 0.5 5
+  Strouhal Number: 0.2
+  $ strouhal solve v 0.2 -1 5
+  Input Error: slot 2 "Frequency of Vortices (Hz)" must be greater than 1e-40, got "-1"
+  $ printf '0.2,10,5\n0.2,0,5\n' | strouhal solve d --csv
+  0.2,10,5,0.1
+  0.2,0,5,Input Error
+  $ strouhal correlate 2e5 1000
+  0.196
+  0.210
+  $ printf '2e5\n40\n' | strouhal correlate --csv
+  2e5,0.196
+  40,0.065
+  $ strouhal labels v --units english
+  Strouhal Number
+  Frequency of Vortices (Hz)
+  Diameter (ft)
+)help";
+
+}  // namespace
+
+std::string_view HelpText() { return kHelp; }
+
+std::string_view SynopsisText() { return kHelp.substr(0, kHelp.find("\n\n") + 1); }
+
+}  // namespace cli

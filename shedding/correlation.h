@@ -1,0 +1,38 @@
+#pragma once
+// The Strouhal number of a circular cylinder estimated from the Reynolds
+// number, by interpolation in a table of published points.
+
+#include <array>
+#include <string>
+
+namespace shedding {
+
+struct CorrelationPoint {
+  double reynolds;
+  double strouhal;
+};
+
+// From the fluid-dynamics handbook the correlation dialog cites. Between 30
+// and 50 the log-log rule would need log10(0.13 / 0), which has no finite
+// value; StrouhalFromReynolds interpolates that first interval linearly in
+// Re instead (from 0 at 30 to 0.13 at 50), so the curve is continuous at
+// both ends and always finite.
+inline constexpr std::array<CorrelationPoint, 8> CorrelationTable = {{
+    {30.0, 0.0},
+    {50.0, 0.13},
+    {500.0, 0.2},
+    {1000.0, 0.21},
+    {10000.0, 0.2},
+    {100000.0, 0.19},
+    {1000000.0, 0.21},
+    {10000000.0, 0.23},
+}};
+
+// 0 up to Re = 30 (and for NaN), 0.23 from the last table point on, and
+// between table points a straight line on log-log axes.
+double StrouhalFromReynolds(double reynolds);
+
+// The estimate as shown: "%5.3f".
+std::string StrouhalText(double strouhal);
+
+}  // namespace shedding

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "run_strouhal.h"
+
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+void ExpectSuccess(const StrouhalRun& run, const std::string& out) {
+  EXPECT_EQ(0, run.exitCode);
+  EXPECT_EQ(out, run.out);
+  EXPECT_EQ("", run.err);
+}
+
+TEST(Solve, PrintsLabelAndResultWithoutPadding) {
+  ExpectSuccess(RunStrouhal({"solve", "d", "0.2", "10", "5"}), "Diameter (m): 0.1\n");
+  ExpectSuccess(RunStrouhal({"solve", "st", "--units", "english", "2", "0.5", "5"}),
+                "Strouhal Number: 0.2\n");
+  ExpectSuccess(RunStrouhal({"solve", "frequency", "1", "3", "1", "--units=english"}),
+                "Frequency (Hz): 0.3333\n");
+  ExpectSuccess(RunStrouhal({"solve", "velocity", "--units", "english", "1", "123456", "1"}),
+                "Freestream Velocity (ft/sec): 1.235e+05\n");
+  // atof semantics on arguments: trailing words are ignored.
+  ExpectSuccess(RunStrouhal({"solve", "v", "0.2", "10", "3.5 ft"}), "Freestream Velocity (m/sec): 175\n");
+}
+
+TEST(Solve, ValuesThatLookLikeOptionsFailValidationNotParsing) {
+  const StrouhalRun negative = RunStrouhal({"solve", "d", "0.2", "-1", "5"});
+  EXPECT_EQ(1, negative.exitCode);
+  EXPECT_EQ("", negative.out);
+  EXPECT_EQ("Input Error: slot 2 \"Frequency of Vortices (Hz)\" must be greater than 1e-40, got \"-1\"\n",
+            negative.err);
+
+  const StrouhalRun negativeZero = RunStrouhal({"solve", "st", "--units", "english", "-0", "1", "1"});
+  EXPECT_EQ(1, negativeZero.exitCode);
+  EXPECT_NE(std::string::npos, negativeZero.err.find("slot 1 \"Frequency of Vortices (Hz)\""));
+
+  const StrouhalRun words = RunStrouhal({"solve", "v", "0.2", "10", "inf"});
+  EXPECT_EQ(1, words.exitCode);
+  EXPECT_NE(std::string::npos, words.err.find("slot 3 \"Diameter (m)\""));
+}
+
+TEST(UsageErrors, ExitTwoWithTheSynopsisOnStandardError) {
+  const std::vector<Arguments> misuses = {
+      {},
+      {"frobnicate"},
+      {"--frobnicate"},
+      {"solve"},
+      {"solve", "x", "1", "2", "3"},
+      {"solve", "d", "1", "2"},
+      {"solve", "d", "1", "2", "3", "4"},
+      {"solve", "d", "--units", "imperial", "1", "2", "3"},
+      {"solve", "d", "1", "2", "3", "--units"},
+      {"solve", "d", "--verbose", "1", "2", "3"},
+      {"solve", "d", "--csv", "1"},
+      {"correlate"},
+      {"correlate", "--units", "metric", "1000"},
+      {"correlate", "--csv", "1000"},
+      {"labels"},
+      {"labels", "d", "1"},
+      {"labels", "d", "--csv"},
+      {"--help", "solve"},
+      {"--version", "1"},
+  };
+  for (const Arguments& arguments : misuses) {
+    const StrouhalRun run = RunStrouhal(arguments);
+    std::string shown;
+    for (const std::string& argument : arguments) shown += argument + " ";
+    EXPECT_EQ(2, run.exitCode) << shown;
+    EXPECT_EQ("", run.out) << shown;
+    EXPECT_EQ(0u, run.err.find("strouhal: ")) << shown;
+    EXPECT_NE(std::string::npos, run.err.find("\nUsage:\n  strouhal solve FOR")) << shown;
+  }
+}
+
+TEST(HelpAndVersion, GoToStandardOutput) {
+  const StrouhalRun help = RunStrouhal({"--help"});
+  EXPECT_EQ(0, help.exitCode);
+  EXPECT_EQ(0u, help.out.find("Usage:\n"));
+  EXPECT_EQ("", help.err);
+  ExpectSuccess(RunStrouhal({"--version"}),
+                "strouhal (VortexCalc) 1.0.0.1\nCopyright (C) 1999 the VortexCalc developers\n");
+}
+
+// Each "$ strouhal ..." line of the help's examples, optionally fed by
+// "printf '...' |", must print exactly the lines below it.
+TEST(HelpAndVersion, EveryExampleInTheHelpHolds) {
+  const std::string help = RunStrouhal({"--help"}).out;
+  std::istringstream lines(help.substr(help.find("Examples:\n")));
+  struct Example {
+    std::string input;
+    Arguments arguments;
+    std::string expected;
+  };
+  std::vector<Example> examples;
+  std::string line;
+  std::getline(lines, line);
+  while (std::getline(lines, line)) {
+    if (line.starts_with("  $ ")) {
+      Example example;
+      std::string command = line.substr(4);
+      if (command.starts_with("printf '")) {
+        const std::size_t end = command.find("' | ");
+        std::string input = command.substr(8, end - 8);
+        for (std::size_t at; (at = input.find("\\n")) != std::string::npos;) input.replace(at, 2, "\n");
+        example.input = input;
+        command = command.substr(end + 4);
+      }
+      std::istringstream words(command);
+      std::string word;
+      words >> word;
+      EXPECT_EQ("strouhal", word);
+      while (words >> word) example.arguments.push_back(word);
+      examples.push_back(example);
+    } else if (!examples.empty() && line.starts_with("  ")) {
+      examples.back().expected += line.substr(2) + "\n";
+    }
+  }
+  EXPECT_GE(examples.size(), 5u);
+  for (const Example& example : examples) {
+    const StrouhalRun run = RunStrouhal(example.arguments, example.input);
+    EXPECT_EQ(example.expected, run.out + run.err) << example.arguments.front();
+  }
+}
+
+TEST(SolveCsv, AnswersEveryRowAndSkipsBlankLines) {
+  const std::string input =
+      "0.2,10,5\n"
+      "\n"
+      "0.2,0,5\r\n"
+      "   \t\n"
+      "1,2\n"
+      "1,2,3,4\n"
+      "-1,2,3\n"
+      "0.2, 10 ,5 m/s\n"
+      ",,\n"
+      "0.2,1e200,1e300";  // the last row has no line end
+  const std::string expected =
+      "0.2,10,5,0.1\n"
+      "0.2,0,5,Input Error\n"
+      "1,2,Input Error\n"
+      "1,2,3,4,Input Error\n"
+      "-1,2,3,Input Error\n"
+      "0.2, 10 ,5 m/s,0.1\n"
+      ",,,Input Error\n"
+      "0.2,1e200,1e300,2e+99\n";
+  ExpectSuccess(RunStrouhal({"solve", "d", "--csv"}, input), expected);
+}
+
+TEST(SolveCsv, RowsAcrossManyReadBuffers) {
+  std::string input;
+  std::string expected;
+  for (int row = 1; row <= 300000; ++row) {
+    const int frequency = row % 4000 + 1;  // results stay within four digits
+    const std::string values = "1," + std::to_string(frequency) + ",2";
+    input += values + "\n";
+    expected += values + "," + std::to_string(frequency * 2) + "\n";
+  }
+  const StrouhalRun run = RunStrouhal({"solve", "v", "--csv"}, input);
+  EXPECT_EQ(0, run.exitCode);
+  EXPECT_TRUE(run.out == expected) << "output differs; its size is " << run.out.size();
+}
+
+TEST(SolveCsv, RowLongerThanTheReadBuffer) {
+  const std::string padded = "0.2,10," + std::string(3'000'000, ' ') + "5";
+  const StrouhalRun run = RunStrouhal({"solve", "d", "--csv"}, "1,1,1\n" + padded + "\n1,1,1\n");
+  EXPECT_EQ(0, run.exitCode);
+  EXPECT_TRUE(run.out == "1,1,1,1\n" + padded + ",0.1\n1,1,1,1\n");
+}
+
+TEST(Correlate, OneEstimatePerArgument) {
+  ExpectSuccess(RunStrouhal({"correlate", "2e5", "1000", "40", "30", "-5", "abc", "1e300"}),
+                "0.196\n0.210\n0.065\n0.000\n0.000\n0.000\n0.230\n");
+  ExpectSuccess(RunStrouhal({"correlate", "--csv"}, "2e5\n\n40\r\n-1\n30"),
+                "2e5,0.196\n40,0.065\n-1,0.000\n30,0.000\n");
+}
+
+TEST(Labels, SlotOrderForScripts) {
+  ExpectSuccess(RunStrouhal({"labels", "d"}),
+                "Strouhal Number\nFrequency of Vortices (Hz)\nFreestream velocity (m/sec)\n");
+  ExpectSuccess(RunStrouhal({"labels", "st", "--units", "english"}),
+                "Frequency of Vortices (Hz)\nDiameter (ft)\nFreestream velocity (ft/sec)\n");
+}
+
+TEST(Output, AFullDiskIsAFailure) {
+  for (const Arguments& arguments : {Arguments{"solve", "d", "0.2", "10", "5"}, Arguments{"solve", "d", "--csv"}}) {
+    const StrouhalRun run = RunStrouhal(arguments, "0.2,10,5\n", "/dev/full");
+    EXPECT_EQ(1, run.exitCode);
+    EXPECT_EQ("strouhal: cannot write standard output\n", run.err);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,131 @@
+#include "shedding/shedding_relation.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "shedding/number_text.h"
+
+namespace {
+
+using shedding::ShedAnalysis;
+using shedding::ShedInputs;
+using shedding::ShedOutcome;
+using shedding::SolveShedding;
+using shedding::UnitSystem;
+
+constexpr std::array kAnalyses = {ShedAnalysis::StrouhalNumber, ShedAnalysis::Frequency,
+                                  ShedAnalysis::Diameter, ShedAnalysis::Velocity};
+constexpr std::array kUnitSystems = {UnitSystem::English, UnitSystem::Metric};
+
+TEST(SolveShedding, WorkedExamples) {
+  const ShedOutcome strouhal = SolveShedding(ShedAnalysis::StrouhalNumber, UnitSystem::English, {2, 0.5, 5});
+  EXPECT_TRUE(strouhal.solved);
+  EXPECT_DOUBLE_EQ(0.2, strouhal.value);
+  EXPECT_EQ("         0.2", strouhal.text);
+  EXPECT_EQ("Strouhal Number", strouhal.label);
+  EXPECT_EQ(0, strouhal.failedSlot);
+
+  const ShedOutcome diameter = SolveShedding(ShedAnalysis::Diameter, UnitSystem::Metric, {0.2, 10, 5});
+  EXPECT_DOUBLE_EQ(0.1, diameter.value);
+  EXPECT_EQ("         0.1", diameter.text);
+  EXPECT_EQ("Diameter (m)", diameter.label);
+}
+
+TEST(SolveShedding, StrouhalShowsThreeDigitsAndTheOthersFour) {
+  EXPECT_EQ("       0.333", SolveShedding(ShedAnalysis::StrouhalNumber, UnitSystem::Metric, {1, 1, 3}).text);
+  EXPECT_EQ("      0.3333", SolveShedding(ShedAnalysis::Frequency, UnitSystem::Metric, {1, 3, 1}).text);
+  EXPECT_EQ("   1.235e+05", SolveShedding(ShedAnalysis::Velocity, UnitSystem::Metric, {1, 123456, 1}).text);
+}
+
+// Distinct inputs, so a slot read in the wrong place changes the answer.
+TEST(SolveShedding, EachAnalysisReadsItsSlotsInOrderStFDV) {
+  const ShedInputs inputs = {2, 3, 5};
+  EXPECT_DOUBLE_EQ(2.0 * 3.0 / 5.0, SolveShedding(ShedAnalysis::StrouhalNumber, UnitSystem::Metric, inputs).value);
+  EXPECT_DOUBLE_EQ(2.0 * 5.0 / 3.0, SolveShedding(ShedAnalysis::Frequency, UnitSystem::Metric, inputs).value);
+  EXPECT_DOUBLE_EQ(2.0 * 5.0 / 3.0, SolveShedding(ShedAnalysis::Diameter, UnitSystem::Metric, inputs).value);
+  EXPECT_DOUBLE_EQ(3.0 * 5.0 / 2.0, SolveShedding(ShedAnalysis::Velocity, UnitSystem::Metric, inputs).value);
+}
+
+TEST(SolveShedding, EveryInputMustExceedTheThreshold) {
+  EXPECT_EQ(0x37A16C262777579Cu, std::bit_cast<std::uint64_t>(shedding::InputThreshold));
+  const double threshold = shedding::InputThreshold;
+  const double justAbove = std::nextafter(threshold, 1.0);
+  const double failing[] = {threshold, std::nextafter(threshold, 0.0), 0.0, -0.0, -1.0, -justAbove,
+                            -std::numeric_limits<double>::infinity(),
+                            std::numeric_limits<double>::quiet_NaN()};
+  for (ShedAnalysis analysis : kAnalyses) {
+    for (std::size_t slot = 0; slot < 3; ++slot) {
+      ShedInputs inputs = {1, 1, 1};
+      inputs[slot] = justAbove;
+      EXPECT_TRUE(SolveShedding(analysis, UnitSystem::Metric, inputs).solved);
+      for (double bad : failing) {
+        inputs[slot] = bad;
+        const ShedOutcome outcome = SolveShedding(analysis, UnitSystem::Metric, inputs);
+        EXPECT_FALSE(outcome.solved) << bad << " in slot " << slot + 1;
+        EXPECT_EQ(static_cast<int>(slot) + 1, outcome.failedSlot);
+        EXPECT_EQ("", outcome.text);
+        EXPECT_EQ("", outcome.label);
+      }
+    }
+  }
+}
+
+TEST(SolveShedding, ReportsTheFirstFailingSlot) {
+  EXPECT_EQ(1, SolveShedding(ShedAnalysis::Velocity, UnitSystem::English, {0, 0, 0}).failedSlot);
+  EXPECT_EQ(2, SolveShedding(ShedAnalysis::Velocity, UnitSystem::English, {1, -1, 0}).failedSlot);
+  // A blank field, as the dialogs clear them, reads as 0.
+  const double blank = shedding::TextToNumber(" ");
+  EXPECT_EQ(3, SolveShedding(ShedAnalysis::Diameter, UnitSystem::English, {0.2, 10, blank}).failedSlot);
+}
+
+// Valid inputs whose product leaves the double range before the division.
+TEST(SolveShedding, ProductBeyondTheDoubleRangeStillDivides) {
+  const ShedOutcome strouhal =
+      SolveShedding(ShedAnalysis::StrouhalNumber, UnitSystem::Metric, {1e200, 1e200, 1e300});
+  EXPECT_NEAR(1e100, strouhal.value, 1e85);
+  EXPECT_EQ("      1e+100", strouhal.text);
+  EXPECT_NEAR(1e100, SolveShedding(ShedAnalysis::Velocity, UnitSystem::Metric, {1e300, 1e200, 1e200}).value, 1e85);
+}
+
+TEST(Labels, SlotsAndResultsForEveryAnalysisAndUnitSystem) {
+  struct Expected {
+    std::array<const char*, 3> slots;
+    const char* result;
+  };
+  // [analysis][units], English before metric.
+  const Expected expected[4][2] = {
+      {{{"Frequency of Vortices (Hz)", "Diameter (ft)", "Freestream velocity (ft/sec)"}, "Strouhal Number"},
+       {{"Frequency of Vortices (Hz)", "Diameter (m)", "Freestream velocity (m/sec)"}, "Strouhal Number"}},
+      {{{"Strouhal Number", "Diameter (ft)", "Freestream velocity (ft/sec)"}, "Frequency (Hz)"},
+       {{"Strouhal Number", "Diameter (m)", "Freestream velocity (m/sec)"}, "Frequency (Hz)"}},
+      {{{"Strouhal Number", "Frequency of Vortices (Hz)", "Freestream velocity (ft/sec)"}, "Diameter (ft)"},
+       {{"Strouhal Number", "Frequency of Vortices (Hz)", "Freestream velocity (m/sec)"}, "Diameter (m)"}},
+      {{{"Strouhal Number", "Frequency of Vortices (Hz)", "Diameter (ft)"}, "Freestream Velocity (ft/sec)"},
+       {{"Strouhal Number", "Frequency of Vortices (Hz)", "Diameter (m)"}, "Freestream Velocity (m/sec)"}},
+  };
+  for (ShedAnalysis analysis : kAnalyses) {
+    for (UnitSystem units : kUnitSystems) {
+      const Expected& want = expected[static_cast<int>(analysis)][static_cast<int>(units)];
+      const auto slots = shedding::SlotLabels(analysis, units);
+      for (std::size_t slot = 0; slot < 3; ++slot) EXPECT_EQ(want.slots[slot], slots[slot]);
+      EXPECT_EQ(want.result, SolveShedding(analysis, units, {1, 1, 1}).label);
+    }
+  }
+}
+
+TEST(Labels, ListTextsInListOrder) {
+  EXPECT_STREQ("Stouhal Number", shedding::kAnalysisListTexts[0]);
+  EXPECT_STREQ("Frequency of vortices", shedding::kAnalysisListTexts[1]);
+  EXPECT_STREQ("Diameter", shedding::kAnalysisListTexts[2]);
+  EXPECT_STREQ("Freestream Velocity", shedding::kAnalysisListTexts[3]);
+  EXPECT_STREQ("English", shedding::kUnitSystemListTexts[static_cast<int>(UnitSystem::English)]);
+  EXPECT_STREQ("metric", shedding::kUnitSystemListTexts[static_cast<int>(UnitSystem::Metric)]);
+}
+
+}  // namespace
