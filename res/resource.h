@@ -1,0 +1,47 @@
+#pragma once
+// Resource and control ids of the program. Ids of controls are unique within
+// their dialog; different dialogs reuse numbers.
+
+// Dialog templates.
+constexpr unsigned IDD_ABOUTBOX = 100;
+constexpr unsigned IDD_MAIN_SELECT = 102;
+constexpr unsigned IDD_CALCULATOR = 129;
+constexpr unsigned IDD_CORRELATION = 130;
+constexpr unsigned IDD_CONTACT = 132;
+
+// Strings, icons, cursors.
+constexpr unsigned IDS_ABOUTBOX = 101;
+constexpr unsigned IDR_MAINFRAME = 128;
+constexpr unsigned IDC_LINK_HAND = 131;
+
+// System-menu command of the About item.
+constexpr unsigned IDM_ABOUTBOX = 0x0010;
+
+// Main dialog (102).
+constexpr int IDC_ANALYSIS_SELECT = 1001;
+constexpr int IDC_VISIT_WEB_SITE = 1016;
+
+// Calculator dialog (129).
+constexpr int IDC_ANALYSIS_LIST = 1002;
+constexpr int IDC_UNITS_LIST = 1004;
+constexpr int IDC_UNITS_GROUP = 1005;
+constexpr int IDC_DATA_GROUP = 1006;
+constexpr int IDC_SLOT_LABEL1 = 1007;
+constexpr int IDC_SLOT_INPUT1 = 1008;
+constexpr int IDC_SLOT_LABEL2 = 1009;
+constexpr int IDC_SLOT_INPUT2 = 1010;
+constexpr int IDC_SLOT_LABEL3 = 1011;
+constexpr int IDC_SLOT_INPUT3 = 1012;
+constexpr int IDC_RESULT_VALUE = 1021;
+constexpr int IDC_RESULT_LABEL = 1022;
+constexpr int IDC_RESULT_GROUP = 1023;
+
+// Correlation dialog (130).
+constexpr int IDC_STROUHAL_VALUE = 1009;
+constexpr int IDC_REYNOLDS_GROUP = 1010;
+constexpr int IDC_STROUHAL_GROUP = 1012;
+constexpr int IDC_REYNOLDS_INPUT = 1013;
+
+// Contact dialog (132).
+constexpr int IDC_MAIL_LINK = 1018;
+constexpr int IDC_WEB_LINK = 1020;

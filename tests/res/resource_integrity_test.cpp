@@ -1,0 +1,169 @@
+// Integrity of the resource data: the faults a hand-entered table invites
+// (a short image row, a stray character, a duplicated or mistyped id, a
+// control outside its dialog, a caption that lost a space).
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "framework/resource_types.h"
+#include "framework/win_constants.h"
+#include "res/contact_config.h"
+#include "res/program_identity.h"
+#include "res/resource.h"
+
+namespace {
+
+const DialogTemplate* FindDialog(UINT id) {
+  for (const DialogTemplate* dialog : ModuleResources().dialogs) {
+    if (dialog->id == id) return dialog;
+  }
+  return nullptr;
+}
+
+const DialogItemTemplate* FindItem(const DialogTemplate& dialog, int id) {
+  for (const DialogItemTemplate& item : dialog.items) {
+    if (item.id == id) return &item;
+  }
+  return nullptr;
+}
+
+template <std::size_t N>
+void ExpectImage(const std::array<const char*, N>& rows, std::string_view palette,
+                 const char* what) {
+  bool drawn = false;
+  for (std::size_t y = 0; y < N; ++y) {
+    ASSERT_NE(rows[y], nullptr) << what << ": row " << y << " missing";
+    const std::string_view row = rows[y];
+    EXPECT_EQ(row.size(), N) << what << ": row " << y;
+    EXPECT_EQ(row.find_first_not_of(palette), std::string_view::npos) << what << ": row " << y;
+    drawn = drawn || row.find_first_not_of('.') != std::string_view::npos;
+  }
+  EXPECT_TRUE(drawn) << what << " is blank";
+}
+
+TEST(ResourceImages, IconAndCursorRowsAreCompleteAndUseTheirPalettes) {
+  constexpr std::string_view kColours = ".0123456789abcdef";
+  ASSERT_FALSE(ModuleResources().icons.empty());
+  for (const IconResource* icon : ModuleResources().icons) {
+    ExpectImage(icon->large, kColours, "icon large image");
+    ExpectImage(icon->small, kColours, "icon small image");
+  }
+  ASSERT_FALSE(ModuleResources().cursors.empty());
+  for (const CursorResource* cursor : ModuleResources().cursors) {
+    ExpectImage(cursor->image, ".#o", "cursor");
+  }
+}
+
+TEST(ResourceLookup, EverythingTheProgramLoadsIsThere) {
+  for (UINT id : {IDD_ABOUTBOX, IDD_MAIN_SELECT, IDD_CALCULATOR, IDD_CORRELATION, IDD_CONTACT}) {
+    EXPECT_NE(FindDialog(id), nullptr) << "dialog " << id;
+  }
+  const ResourceModule& module = ModuleResources();
+  ASSERT_EQ(module.icons.size(), 1u);
+  EXPECT_EQ(module.icons[0]->id, IDR_MAINFRAME);
+  ASSERT_EQ(module.cursors.size(), 1u);
+  EXPECT_EQ(module.cursors[0]->id, IDC_LINK_HAND);
+  EXPECT_EQ(module.cursors[0]->hotSpotX, 0);
+  EXPECT_EQ(module.cursors[0]->hotSpotY, 0);
+  ASSERT_EQ(module.strings.size(), 1u);
+  EXPECT_EQ(module.strings[0].id, IDS_ABOUTBOX);
+  ASSERT_NE(module.version, nullptr);
+  EXPECT_STREQ(module.version->language, "040904B0");
+  EXPECT_EQ(module.version->fileVersion, (std::array<WORD, 4>{1, 0, 0, 1}));
+}
+
+// The ids each dialog's code binds or handles, so a mistyped id in a table
+// shows here rather than as a control that never answers.
+TEST(ResourceTemplates, EachDialogHasTheControlsItsCodeUses) {
+  const std::pair<UINT, std::set<int>> kUsed[] = {
+      {IDD_ABOUTBOX, {IDOK}},
+      {IDD_MAIN_SELECT, {IDCANCEL, IDC_ANALYSIS_SELECT, IDC_VISIT_WEB_SITE}},
+      {IDD_CALCULATOR,
+       {IDOK, IDCANCEL, IDC_ANALYSIS_LIST, IDC_UNITS_LIST, IDC_UNITS_GROUP, IDC_DATA_GROUP,
+        IDC_SLOT_LABEL1, IDC_SLOT_INPUT1, IDC_SLOT_LABEL2, IDC_SLOT_INPUT2, IDC_SLOT_LABEL3,
+        IDC_SLOT_INPUT3, IDC_RESULT_VALUE, IDC_RESULT_LABEL, IDC_RESULT_GROUP}},
+      {IDD_CORRELATION,
+       {IDOK, IDCANCEL, IDC_STROUHAL_VALUE, IDC_REYNOLDS_GROUP, IDC_STROUHAL_GROUP,
+        IDC_REYNOLDS_INPUT}},
+      {IDD_CONTACT, {IDCANCEL, IDC_MAIL_LINK, IDC_WEB_LINK}},
+  };
+  for (const auto& [dialogId, used] : kUsed) {
+    const DialogTemplate* dialog = FindDialog(dialogId);
+    ASSERT_NE(dialog, nullptr);
+    std::set<int> named;
+    for (const DialogItemTemplate& item : dialog->items) {
+      if (item.id != IDC_STATIC) named.insert(item.id);
+    }
+    EXPECT_EQ(named, used) << "dialog " << dialogId;
+  }
+}
+
+TEST(ResourceTemplates, ControlsAreUniqueInsideTheirDialogAndFocusStartsRight) {
+  const std::pair<UINT, int> kFirstTabStop[] = {{IDD_ABOUTBOX, IDOK},
+                                                {IDD_MAIN_SELECT, IDCANCEL},
+                                                {IDD_CALCULATOR, IDOK},
+                                                {IDD_CORRELATION, IDOK},
+                                                {IDD_CONTACT, IDCANCEL}};
+  for (const auto& [dialogId, firstTabStop] : kFirstTabStop) {
+    const DialogTemplate* dialog = FindDialog(dialogId);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_NE(dialog->style & DS_SETFONT, 0u) << dialogId;
+    std::set<int> seen;
+    int defaultButtons = 0;
+    const DialogItemTemplate* firstFocus = nullptr;
+    for (const DialogItemTemplate& item : dialog->items) {
+      ASSERT_NE(item.text, nullptr) << dialogId << " control " << item.id;
+      if (item.id != IDC_STATIC) {
+        EXPECT_TRUE(seen.insert(item.id).second) << dialogId << " repeats id " << item.id;
+      }
+      EXPECT_TRUE(item.x >= 0 && item.y >= 0 && item.cx > 0 && item.cy > 0 &&
+                  item.x + item.cx <= dialog->cx && item.y + item.cy <= dialog->cy)
+          << dialogId << " control " << item.id << " \"" << item.text << "\" lies outside";
+      const bool isButton = item.windowClass == ControlClass::Button;
+      if (isButton && (item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) ++defaultButtons;
+      if (firstFocus == nullptr && (item.style & WS_TABSTOP) != 0) firstFocus = &item;
+    }
+    EXPECT_LE(defaultButtons, 1) << dialogId;
+    ASSERT_NE(firstFocus, nullptr) << dialogId;
+    EXPECT_EQ(firstFocus->id, firstTabStop) << dialogId;
+  }
+}
+
+TEST(ResourceTexts, TextsBuiltFromTheProgramsNamesReadExactly) {
+  using namespace program_identity;
+  EXPECT_EQ(std::string(FindDialog(IDD_MAIN_SELECT)->caption),
+            std::string(kTitle) + ", version 1.1,  by " + kAuthor);
+  const DialogTemplate& about = *FindDialog(IDD_ABOUTBOX);
+  EXPECT_EQ(std::string(about.caption), std::string("About ") + kShortName);
+  ASSERT_GE(about.items.size(), 3u);
+  EXPECT_EQ(std::string(about.items[1].text), std::string(kShortName) + " Version 1.1");
+  EXPECT_STREQ(about.items[2].text, kCopyright);
+  EXPECT_NE(std::strstr(about.items[2].text, "1999"), nullptr);
+  EXPECT_EQ(std::string(ModuleResources().strings[0].text),
+            std::string("&About ") + kShortName + "...");
+
+  // The About box's icon static names icon 128 and shows it as an icon.
+  EXPECT_EQ(about.items[0].style & SS_TYPEMASK, SS_ICON);
+  EXPECT_EQ(std::string(about.items[0].text), "#" + std::to_string(IDR_MAINFRAME));
+
+  const DialogItemTemplate* note = &FindDialog(IDD_CORRELATION)->items[4];
+  EXPECT_EQ(std::string_view(note->text).substr(0, 32), "The correlation is taken from: \r");
+}
+
+TEST(ResourceTexts, ContactLabelsAndTargetsComeFromTheConfiguredAddresses) {
+  using namespace contact_config;
+  const DialogTemplate& contact = *FindDialog(IDD_CONTACT);
+  const DialogItemTemplate* mail = FindItem(contact, IDC_MAIL_LINK);
+  const DialogItemTemplate* web = FindItem(contact, IDC_WEB_LINK);
+  ASSERT_NE(mail, nullptr);
+  ASSERT_NE(web, nullptr);
+  EXPECT_EQ(std::string(mail->text), std::string("Click Here to Email:  ") + kEmailAddress);
+  EXPECT_EQ(std::string(web->text), std::string("Click Here to Visit:  ") + kWebAddress);
+  EXPECT_EQ(std::string(kMailTarget), std::string("mailto:") + kEmailAddress);
+}
+
+}  // namespace
