@@ -30,6 +30,8 @@ using HCURSOR = HICON;  // as on the classic platform, a cursor is an icon with 
 using HFONT = struct HFONT__*;
 using HBRUSH = struct HBRUSH__*;
 using HMENU = struct HMENU__*;
+using HDC = struct HDC__*;
+using HGDIOBJ = void*;
 
 // Colours are 0x00BBGGRR.
 constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "framework/wnd.h"
+
+class CButton : public CWnd {};

@@ -1,0 +1,171 @@
+#include "framework/qt/application.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <optional>
+
+#include "framework/qt/cursor_state.h"
+#include "framework/qt/dialog_window.h"
+#include "framework/qt/gdi_objects.h"
+#include "framework/qt/window.h"
+#include "framework/win_constants.h"
+#include "framework/wnd.h"
+
+namespace {
+
+constexpr UINT VK_TAB = 0x09;
+constexpr UINT VK_BACK = 0x08;
+constexpr UINT VK_F1 = 0x70;
+
+UINT VirtualKey(int key) {
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
+    return static_cast<UINT>(key);  // the same codes on both sides
+  }
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return VK_F1 + static_cast<UINT>(key - Qt::Key_F1);
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return VK_RETURN;
+    case Qt::Key_Escape:
+      return VK_ESCAPE;
+    case Qt::Key_Space:
+      return VK_SPACE;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return VK_TAB;
+    case Qt::Key_Backspace:
+      return VK_BACK;
+    case Qt::Key_PageUp:
+      return 0x21;
+    case Qt::Key_PageDown:
+      return 0x22;
+    case Qt::Key_End:
+      return 0x23;
+    case Qt::Key_Home:
+      return 0x24;
+    case Qt::Key_Left:
+      return 0x25;
+    case Qt::Key_Up:
+      return 0x26;
+    case Qt::Key_Right:
+      return 0x27;
+    case Qt::Key_Down:
+      return 0x28;
+    case Qt::Key_Insert:
+      return 0x2D;
+    case Qt::Key_Delete:
+      return 0x2E;
+    default:
+      return 0;
+  }
+}
+
+UINT MouseMessage(const QMouseEvent& event) {
+  const bool press = event.type() == QEvent::MouseButtonPress;
+  switch (event.button()) {
+    case Qt::LeftButton:
+      if (event.type() == QEvent::MouseButtonDblClick) return WM_LBUTTONDBLCLK;
+      return press ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+    case Qt::RightButton:
+      return press ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+    case Qt::MiddleButton:
+      return press ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+    default:
+      return 0;
+  }
+}
+
+// The message an input event is, for the window hwnd (at or above widget).
+std::optional<MSG> Translate(HWND hwnd, QWidget* widget, QEvent* event) {
+  MSG msg;
+  msg.hwnd = hwnd;
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool alt = key->modifiers() & Qt::AltModifier;
+      const bool down = event->type() == QEvent::KeyPress;
+      msg.message = down ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP);
+      msg.wParam = VirtualKey(key->key());
+      msg.lParam = 1;
+      return msg;
+    }
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      msg.message = event->type() == QEvent::MouseMove ? WM_MOUSEMOVE : MouseMessage(*mouse);
+      if (msg.message == 0) return std::nullopt;
+      const QPoint local = widget->mapTo(hwnd->widget, mouse->position().toPoint());
+      msg.lParam = MAKELPARAM(static_cast<WORD>(local.x()), static_cast<WORD>(local.y()));
+      const QPoint global = mouse->globalPosition().toPoint();
+      msg.pt = {global.x(), global.y()};
+      return msg;
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+// Asks the window under the pointer for its cursor, as WM_SETCURSOR does.
+void UpdateCursor(HWND hwnd) {
+  CursorState::set = false;
+  const LRESULT handled = SendMessage(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd),
+                                      MAKELPARAM(static_cast<WORD>(HTCLIENT), static_cast<WORD>(WM_MOUSEMOVE)));
+  if (handled && CursorState::set) {
+    HCURSOR cursor = CursorState::current;
+    hwnd->widget->setCursor(cursor && cursor->cursor ? *cursor->cursor : QCursor(Qt::BlankCursor));
+    hwnd->cursorOverridden = true;
+  } else if (hwnd->cursorOverridden) {
+    hwnd->widget->unsetCursor();
+    hwnd->cursorOverridden = false;
+  }
+}
+
+bool PreTranslate(HWND hwnd, QWidget* widget, QEvent* event) {
+  std::optional<MSG> msg = Translate(hwnd, widget, event);
+  if (!msg) return false;
+  if (msg->message == WM_MOUSEMOVE) UpdateCursor(hwnd);
+  auto* dialog = dynamic_cast<DialogWindow*>(hwnd->Dialog());
+  if (CWnd::WalkPreTranslateTree(dialog, &*msg)) return true;
+  if (!dialog) return false;
+  // Keys the window itself acts on: Alt+Space opens the system menu, F1 asks for help.
+  if (msg->message == WM_SYSKEYDOWN && msg->wParam == VK_SPACE) {
+    dialog->ShowSystemMenu(dialog->mapToGlobal(QPoint(0, 0)));
+    return true;
+  }
+  if (msg->message == WM_KEYDOWN && msg->wParam == VK_F1) {
+    SendMessage(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_HELP), 0), 0);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+FrameworkApplication::FrameworkApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // Programs end when their InitInstance returns, not when a window closes.
+  setQuitOnLastWindowClosed(false);
+  InstallFontSubstitutes();
+}
+
+bool FrameworkApplication::notify(QObject* receiver, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+      if (receiver->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(receiver);
+        HWND hwnd = HWND__::FromWidget(widget);
+        if (hwnd && PreTranslate(hwnd, widget, event)) return true;
+      }
+      break;
+    default:
+      break;
+  }
+  return QApplication::notify(receiver, event);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/menu.h"
+#include "framework/qt/gdi_objects.h"
+#include "framework/qt/window.h"
+#include "framework/resource_types.h"
+
+struct HMENU__ {
+  struct Item {
+    UINT flags;
+    UINT_PTR id;
+    std::string text;
+  };
+  std::vector<Item> items;
+};
+
+// A dialog window made from a template: its controls in template order,
+// sized in dialog units of the template's font.
+class DialogWindow : public QDialog, public HWND__ {
+ public:
+  DialogWindow(QWidget* owner, const DialogTemplate& dialogTemplate);
+  ~DialogWindow() override;
+
+  std::string Text() const override { return FromQString(windowTitle()); }
+  void SetText(const std::string& newText) override { setWindowTitle(ToQString(newText)); }
+  LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  // Gives the focus to the first visible, enabled tab stop.
+  void FocusFirstTabStop();
+  int DefaultButtonId() const;
+  // Runs the modal loop unless the dialog has already ended.
+  INT_PTR RunModal();
+  void End(INT_PTR result);
+
+  CMenu* SystemMenu(bool revert);
+  void ShowSystemMenu(const QPoint& globalPosition);
+  HICON SetIcon(HICON icon, bool big);
+  HICON Icon(bool big) const { return big ? bigIcon_ : smallIcon_; }
+
+  // The dialog the user works in now: the innermost running modal one.
+  static DialogWindow* Active();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void CreateControls(const DialogTemplate& dialogTemplate);
+  void ResetSystemMenu();
+
+  HFONT__ font_;
+  HMENU__ systemMenu_;
+  CMenu systemMenuWrapper_{&systemMenu_};
+  HICON bigIcon_ = nullptr;
+  HICON smallIcon_ = nullptr;
+  bool ended_ = false;
+  INT_PTR result_ = 0;
+};

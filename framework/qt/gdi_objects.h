@@ -1,0 +1,54 @@
+#pragma once
+// The structures behind font, brush, icon and device-context handles.
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <memory>
+#include <optional>
+
+#include "framework/dc.h"
+#include "framework/font.h"
+#include "framework/win_constants.h"
+
+struct HFONT__ {
+  explicit HFONT__(const LOGFONT& description);
+  LOGFONT logFont;
+  QFont font;
+  CFont wrapper;  // FromHandle's non-owning wrapper
+};
+
+struct HBRUSH__ {
+  bool hollow;
+  QColor color;
+};
+
+struct HICON__ {
+  QPixmap large;
+  QPixmap small;
+  std::optional<QCursor> cursor;  // set for cursors
+};
+
+struct HDC__ {
+  QPainter* painter = nullptr;  // null for a context that only measures
+  QWidget* widget = nullptr;
+  HFONT font = nullptr;
+  COLORREF textColor = RGB(0, 0, 0);
+  int bkMode = OPAQUE;
+  CDC* wrapper = nullptr;
+};
+
+// The logical font of a dialog template's font at 96 dots per inch.
+LOGFONT TemplateLogFont(const char* face, int pointSize);
+QFont QFontFromLogFont(const LOGFONT& logFont);
+QColor ToQColor(COLORREF color);
+// Maps the classic face names onto the metric-compatible faces we install.
+void InstallFontSubstitutes();
+
+HFONT StockSystemFont();
+HBRUSH StockNullBrush();
+// The brush a dialog paints its statics' background with.
+HBRUSH DialogBackgroundBrush();

@@ -1,0 +1,42 @@
+#include "framework/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "framework/qt/dialog_window.h"
+#include "framework/win_app.h"
+#include "framework/wnd.h"
+
+namespace {
+
+QMessageBox::Icon IconFor(UINT type) {
+  switch (type & MB_ICONMASK) {
+    case MB_ICONHAND:
+      return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+      return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+      return QMessageBox::Warning;
+    case MB_ICONASTERISK:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
+  }
+}
+
+}  // namespace
+
+int AfxMessageBox(const char* text, UINT type, UINT) {
+  // An OK box asked without an icon gets the framework's default one.
+  if ((type & MB_ICONMASK) == 0 && (type & MB_TYPEMASK) == MB_OK) type |= MB_ICONEXCLAMATION;
+  QWidget* owner = DialogWindow::Active();
+  if (!owner) {
+    CWnd* main = AfxGetMainWnd();
+    owner = main && main->m_hWnd ? main->m_hWnd->widget : nullptr;
+  }
+  QMessageBox box(IconFor(type), QString::fromUtf8(AfxGetAppName()), QString::fromUtf8(text ? text : ""),
+                  QMessageBox::Ok, owner);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+  return IDOK;
+}

@@ -1,0 +1,107 @@
+#include "framework/qt/static_window.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cstdlib>
+
+#include "framework/dc.h"
+#include "framework/qt/gdi_objects.h"
+#include "framework/qt/resource_images.h"
+#include "framework/win_constants.h"
+#include "framework/wnd.h"
+
+namespace {
+
+// A context that paints on a static for one paint event.
+class StaticPaintDC : public CDC {
+ public:
+  StaticPaintDC(QPainter* painter, QWidget* widget, HFONT font) {
+    auto* dc = new HDC__;
+    dc->painter = painter;
+    dc->widget = widget;
+    dc->font = font;
+    Adopt(dc);
+  }
+  ~StaticPaintDC() override { m_hDC->painter = nullptr; }  // the paint event owns the painter
+};
+
+// Classic statics break lines at CR, LF and CR LF alike.
+QString NormalizeLineBreaks(const std::string& text) {
+  QString result = ToQString(text);
+  result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return result;
+}
+
+}  // namespace
+
+StaticWindow::StaticWindow(QWidget* parent, int controlId, DWORD windowStyle, DWORD extendedStyle,
+                           const std::string& text)
+    : QWidget(parent), HWND__(this, WindowKind::Static, controlId, windowStyle, extendedStyle), text_(text) {
+  setFocusPolicy(Qt::NoFocus);
+  setMouseTracking(true);
+  if (IsIcon()) {
+    // An icon static names its icon as "#id" and takes the icon's size.
+    if (text_.size() > 1 && text_[0] == '#') icon_ = LoadIconResource(static_cast<UINT>(std::atoi(text_.c_str() + 1)));
+    if (icon_) resize(icon_->large.size());
+  }
+  ApplyStyle();
+}
+
+bool StaticWindow::IsIcon() const { return (styleBits & SS_TYPEMASK) == SS_ICON; }
+
+void StaticWindow::SetText(const std::string& newText) {
+  text_ = newText;
+  update();
+}
+
+void StaticWindow::ApplyStyle() {
+  setAttribute(Qt::WA_TransparentForMouseEvents, (styleBits & SS_NOTIFY) == 0);
+  update();
+}
+
+QSize StaticWindow::sizeHint() const { return size(); }
+
+void StaticWindow::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && (styleBits & SS_NOTIFY)) {
+    NotifyParent(STN_CLICKED);
+    return;
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void StaticWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (IsIcon()) {
+    if (icon_) painter.drawPixmap(0, 0, icon_->large);
+    return;
+  }
+  StaticPaintDC dc(&painter, this, hfont);
+  dc.SetTextColor(RGB(0, 0, 0));
+  HBRUSH brush = reinterpret_cast<HBRUSH>(
+      ::SendMessage(Parent(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(static_cast<HWND>(this))));
+  // The dialog's own brush needs no painting: its background already shows
+  // through, including any frame the static sits in.
+  if (brush && !brush->hollow && brush != DialogBackgroundBrush()) painter.fillRect(rect(), brush->color);
+  PaintText(painter, dc.GetSafeHdc());
+}
+
+void StaticWindow::PaintText(QPainter& painter, HDC dc) {
+  int flags = Qt::TextWordWrap;
+  switch (styleBits & SS_TYPEMASK) {
+    case SS_CENTER:
+      flags |= Qt::AlignHCenter;
+      break;
+    case SS_RIGHT:
+      flags |= Qt::AlignRight;
+      break;
+    default:
+      flags |= Qt::AlignLeft;
+      break;
+  }
+  flags |= (styleBits & SS_CENTERIMAGE) ? Qt::AlignVCenter : Qt::AlignTop;
+  if (!(styleBits & SS_NOPREFIX)) flags |= Qt::TextShowMnemonic;
+  painter.setFont(dc->font ? dc->font->font : QWidget::font());
+  painter.setPen(ToQColor(dc->textColor));
+  painter.drawText(rect(), flags, NormalizeLineBreaks(text_));
+}

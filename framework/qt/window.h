@@ -1,0 +1,57 @@
+#pragma once
+// HWND__: what a window handle points to. Every window the framework makes
+// is a Qt widget that also derives from HWND__, which keeps the classic
+// attributes (id, styles, font, bound wrapper) beside the widget.
+
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "framework/win_types.h"
+
+class CWnd;
+
+enum class WindowKind { Dialog, Button, GroupBox, Edit, ListBox, Static, ToolTip };
+
+struct HWND__ {
+  HWND__(QWidget* widget, WindowKind kind, int id, DWORD style, DWORD styleEx);
+  HWND__(const HWND__&) = delete;
+  HWND__& operator=(const HWND__&) = delete;
+  virtual ~HWND__();
+
+  QWidget* const widget;
+  const WindowKind kind;
+  const int id;
+  DWORD styleBits;  // WS_* and the class's own style bits
+  DWORD styleEx;    // WS_EX_* bits
+  HFONT hfont = nullptr;  // the window's font
+  CWnd* wrapper = nullptr;  // the bound wrapper
+  std::unique_ptr<CWnd> temporary;  // FromHandle's wrapper while none is bound
+  bool cursorOverridden = false;
+
+  virtual std::string Text() const = 0;
+  virtual void SetText(const std::string& text) = 0;
+  // Carries the style bits over to the widget after a change.
+  virtual void ApplyStyle() {}
+  // What the window does with a message nobody handles.
+  virtual LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // The window of the parent widget (for a dialog, its owner), if any.
+  HWND Parent() const;
+  // The dialog this window belongs to (itself for a dialog).
+  HWND Dialog();
+  // The framework window at or above widget within the same top-level window.
+  static HWND FromWidget(QWidget* widget);
+  // The child window with id, if any.
+  HWND Child(int childId) const;
+
+  // Sends a notification code to the parent, as WM_COMMAND.
+  void NotifyParent(UINT code);
+};
+
+// Unbinds every wrapper in the window's tree, silences its widgets and
+// deletes it.
+void DestroyWindowTree(HWND hwnd);
+
+inline QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+inline std::string FromQString(const QString& text) { return text.toStdString(); }
