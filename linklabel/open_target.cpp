@@ -1,0 +1,89 @@
+#include "linklabel/open_target.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "framework/afxwin.h"
+
+namespace {
+
+constexpr std::size_t kCommandLineSize = 520;
+constexpr long kRegistryValueSize = 260;
+constexpr const char kOpenCommandKey[] = "\\shell\\open\\command";
+
+struct FailureText {
+  std::uint32_t code;
+  const char* text;
+};
+
+constexpr FailureText kFailureTexts[] = {
+    {0, "The operating system is out\nof memory or resources."},
+    {2, "The specified file was not found."},
+    {3, "The specified path was not found."},
+    {5, "The operating system denied\naccess to the specified file."},
+    {8, "There was not enough memory to complete the operation."},
+    {11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
+    {26, "A sharing violation occurred. "},
+    {27, "The filename association is\nincomplete or invalid."},
+    {28, "The DDE transaction could not\nbe completed because the request timed out."},
+    {29, "The DDE transaction failed."},
+    {30, "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed."},
+    {31, "There is no application associated\nwith the given filename extension."},
+    {32, "The specified dynamic-link library was not found."},
+};
+
+}  // namespace
+
+platform::RegError ReadClassesRootDefault(platform::HKEY root, const char* subkey, char* out) {
+  platform::Services& system = platform::System();
+  platform::HKEY key = 0;
+  const platform::RegError opened = system.RegOpenKeyEx(root, subkey, platform::KEY_QUERY_VALUE, &key);
+  if (opened != platform::ERROR_SUCCESS) return opened;
+  char value[kRegistryValueSize];
+  long size = kRegistryValueSize;
+  // A value too long for the buffer (or unreadable) reads as empty.
+  if (system.RegQueryValue(key, value, &size) != platform::ERROR_SUCCESS) value[0] = '\0';
+  value[kRegistryValueSize - 1] = '\0';
+  std::strcpy(out, value);
+  system.RegCloseKey(key);
+  return opened;
+}
+
+int OpenTarget(const char* target, int showCommand) {
+  platform::Services& system = platform::System();
+  const int shellResult = static_cast<int>(system.ShellExecute("open", target, showCommand));
+  if (static_cast<unsigned>(shellResult) > 32) return shellResult;
+
+  // The fallback: the registered web-page class's open command.
+  char commandLine[kCommandLineSize];
+  if (ReadClassesRootDefault(platform::HKEY_CLASSES_ROOT, ".htm", commandLine) != platform::ERROR_SUCCESS) {
+    return shellResult;
+  }
+  std::strcat(commandLine, kOpenCommandKey);  // a value is under 260 bytes, so this fits
+  if (ReadClassesRootDefault(platform::HKEY_CLASSES_ROOT, commandLine, commandLine) != platform::ERROR_SUCCESS) {
+    return shellResult;
+  }
+
+  // Cut at the placeholder, quoted or not. The text is UTF-8, where a
+  // byte-wise search for ASCII never matches inside a multibyte character.
+  char* placeholder = std::strstr(commandLine, "\"%1\"");
+  if (!placeholder) placeholder = std::strstr(commandLine, "%1");
+  if (placeholder) *placeholder = '\0';
+
+  const std::size_t commandLength = std::strlen(commandLine);
+  const std::size_t targetLength = std::strlen(target);
+  // A command line that would not fit the buffer is not started at all.
+  if (commandLength + 1 + targetLength + 1 > kCommandLineSize) return shellResult;
+  commandLine[commandLength] = ' ';
+  std::memcpy(commandLine + commandLength + 1, target, targetLength + 1);
+  return static_cast<int>(system.WinExec(commandLine, commandLength + 1, showCommand));
+}
+
+void ShowOpenFailure(int code) {
+  CString reason;
+  for (const FailureText& failure : kFailureTexts) {
+    if (failure.code == static_cast<std::uint32_t>(code)) reason = failure.text;
+  }
+  if (reason.IsEmpty()) reason.Format("Unknown Error (%d) occurred.", code);
+  AfxMessageBox(CString("Unable to open hyperlink:\n\n") + reason, MB_ICONEXCLAMATION | MB_OK, 0);
+}
