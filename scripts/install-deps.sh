@@ -7,27 +7,48 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ pkg-config
-  # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev
+  # the desktop program: Qt 6 widgets with its platform plugins, and the
+  # metric-compatible fonts the dialogs are laid out in
+  qt6-base-dev qt6-qpa-plugins fonts-liberation
+  # opening links through the desktop
+  xdg-utils
+  # tests and benchmarks: a virtual display and a driver for end-to-end runs
+  libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils
+  # the German locale the number tests run under (decimal comma)
+  locales
 )
+test_locale=de_DE.UTF-8
 
 missing=()
 for package in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$package")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+locale_missing=false
+locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' || locale_missing=true
+[[ ${#missing[@]} -eq 0 && $locale_missing == false ]] && exit 0
 
 if [[ $(id -u) -eq 0 ]]; then
   as_root=()
 elif command -v sudo >/dev/null 2>&1; then
   as_root=(sudo)
 else
-  echo "install-deps: missing ${missing[*]}; run this script as root or install sudo" >&2
+  echo "install-deps: missing ${missing[*]} (locale $test_locale: $locale_missing);" \
+       "run this script as root or install sudo" >&2
   exit 1
 fi
 
-echo "install-deps: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "install-deps: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if [[ $locale_missing == true ]]; then
+  echo "install-deps: generating locale $test_locale"
+  if ! grep -qx "$test_locale UTF-8" /etc/locale.gen 2>/dev/null; then
+    echo "$test_locale UTF-8" | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+  fi
+  "${as_root[@]}" locale-gen >/dev/null
+fi
