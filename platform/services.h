@@ -28,21 +28,27 @@ class Services {
  public:
   virtual ~Services() = default;
 
-  // Opens target with the desktop's handler for it ("open" verb).
+  // Opens target with the desktop's handler for it ("open" verb). Never
+  // blocks for long: a handler still busy after a short wait counts as
+  // started. A target starting with "-" is refused (it would read as an
+  // option).
   virtual ResultCode ShellExecute(const char* verb, const char* target, int showCommand) = 0;
 
   // Opens subKey below root for reading.
   virtual RegError RegOpenKeyEx(HKEY root, const char* subKey, unsigned long access,
                                 HKEY* result) = 0;
   // Reads the default value of key into value, offering *size bytes
-  // (terminator included); *size becomes the bytes the value needs.
+  // (terminator included); *size becomes the bytes the value needs. A value
+  // that does not fit gives ERROR_MORE_DATA, and nothing is written past the
+  // offered bytes.
   virtual RegError RegQueryValue(HKEY key, char* value, long* size) = 0;
   virtual RegError RegCloseKey(HKEY key) = 0;
 
   // Starts commandLine. The words before targetOffset are split (quotes
   // group, nothing is expanded); the text from targetOffset to the end is
-  // handed to the program as exactly one argument. Returns above 31 once the
-  // program has started.
+  // handed to the program as exactly one argument (refused when it starts
+  // with "-"). No shell is involved. Returns above 31 once the program has
+  // started; it is not waited for.
   virtual ResultCode WinExec(const char* commandLine, std::size_t targetOffset,
                              int showCommand) = 0;
 };

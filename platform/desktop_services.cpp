@@ -1,0 +1,29 @@
+#include "platform/desktop_services.h"
+
+#include "platform/command_line_start.h"
+#include "platform/xdg_open.h"
+
+namespace platform {
+
+ResultCode DesktopServices::ShellExecute(const char* verb, const char* target,
+                                         int /*showCommand*/) {
+  return OpenWithDesktop(verb, target);
+}
+
+RegError DesktopServices::RegOpenKeyEx(HKEY root, const char* subKey, unsigned long /*access*/,
+                                       HKEY* result) {
+  return registry_.Open(root, subKey, result);
+}
+
+RegError DesktopServices::RegQueryValue(HKEY key, char* value, long* size) {
+  return registry_.Query(key, value, size);
+}
+
+RegError DesktopServices::RegCloseKey(HKEY key) { return registry_.Close(key); }
+
+ResultCode DesktopServices::WinExec(const char* commandLine, std::size_t targetOffset,
+                                    int /*showCommand*/) {
+  return StartCommandLine(commandLine, targetOffset);
+}
+
+}  // namespace platform

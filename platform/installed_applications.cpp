@@ -1,0 +1,92 @@
+#include "platform/installed_applications.h"
+
+#include "platform/desktop_entry.h"
+#include "platform/mime_apps.h"
+#include "platform/text_file.h"
+
+namespace platform {
+namespace {
+
+using std::filesystem::path;
+
+// Real ids use one or two levels; the bound keeps a hostile id cheap.
+constexpr int kMaxFolderLevels = 8;
+constexpr std::size_t kMaxFileNameSize = 255;
+
+bool IsRegularFile(const path& file) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(file, error);
+}
+
+bool IsFolder(const path& folder) {
+  std::error_code error;
+  return std::filesystem::is_directory(folder, error);
+}
+
+std::optional<path> FindBelow(const path& folder, std::string_view name, int levelsLeft) {
+  path direct = folder / name;
+  if (IsRegularFile(direct)) return direct;
+  if (levelsLeft == 0) return std::nullopt;
+  for (std::size_t dash = name.find('-'); dash != std::string_view::npos;
+       dash = name.find('-', dash + 1)) {
+    const std::string_view level = name.substr(0, dash);
+    if (level.empty() || level == "." || level == "..") continue;
+    const path subfolder = folder / level;
+    if (!IsFolder(subfolder)) continue;
+    if (std::optional<path> found = FindBelow(subfolder, name.substr(dash + 1), levelsLeft - 1)) {
+      return found;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool IsValidDesktopId(std::string_view id) {
+  return id.ends_with(".desktop") && id.size() <= kMaxFileNameSize &&
+         id.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+}
+
+std::optional<path> FindDesktopEntryFile(std::string_view id,
+                                         const std::vector<path>& applicationFolders) {
+  if (!IsValidDesktopId(id)) return std::nullopt;
+  for (const path& folder : applicationFolders) {
+    if (std::optional<path> found = FindBelow(folder, id, kMaxFolderLevels)) return found;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> InstalledDesktopEntry(std::string_view id,
+                                                 const std::vector<path>& applicationFolders) {
+  const std::optional<path> file = FindDesktopEntryFile(id, applicationFolders);
+  if (!file) return std::nullopt;
+  std::optional<std::string> text = ReadTextFile(*file);
+  if (!text || IsHiddenEntry(*text)) return std::nullopt;
+  return text;
+}
+
+std::optional<std::string> DefaultApplication(std::string_view mimeType,
+                                              const XdgLocations& locations) {
+  std::vector<MimeAssociations> files;
+  for (const path& folder : locations.mimeappsFolders) {
+    for (const path& file : MimeappsFilesIn(folder, locations.desktopNames)) {
+      const std::optional<std::string> text = ReadTextFile(file);
+      if (!text) continue;
+      const bool desktopSpecific = file.filename() != "mimeapps.list";
+      files.push_back(ReadMimeAssociations(*text, mimeType, desktopSpecific));
+    }
+  }
+  std::vector<std::vector<std::string>> caches;
+  for (const path& folder : locations.applicationFolders) {
+    if (const std::optional<std::string> text = ReadTextFile(folder / "mimeinfo.cache")) {
+      caches.push_back(ReadMimeCache(*text, mimeType));
+    }
+  }
+  return ChooseDefaultApplication(files, caches, [&](const std::string& id) {
+    const std::optional<std::string> entry =
+        InstalledDesktopEntry(id, locations.applicationFolders);
+    return entry && OpenCommandOfEntry(*entry);
+  });
+}
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+// Starting a program directly, never through a shell, and what a failed
+// start means in the classic result codes.
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/services.h"
+
+namespace platform {
+
+// Starts argv[0] (searched on PATH when it holds no slash) with exactly the
+// words of argv, in this process's environment, with a clear signal mask and
+// default signal handling. Returns 0 and sets child, or the errno that kept
+// the program from starting. The caller must reap the child.
+int StartProgram(const std::vector<std::string>& argv, pid_t& child);
+
+// The result code for an errno from StartProgram:
+//   ENOENT -> 2; ENOTDIR, ENAMETOOLONG, ELOOP -> 3; EACCES, EPERM -> 5;
+//   ENOMEM, E2BIG -> 8; ENOEXEC, ELIBBAD -> 11; ETXTBSY -> 26;
+//   anything else (EAGAIN, EMFILE, ...) -> 0, out of memory or resources.
+ResultCode CodeForStartError(int error);
+
+}  // namespace platform

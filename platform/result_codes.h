@@ -1,0 +1,21 @@
+#pragma once
+// The classic result codes the shell-open and command-start services return.
+// The link code shows a message for each of the failure codes.
+
+#include "platform/services.h"
+
+namespace platform {
+
+constexpr ResultCode kOutOfResources = 0;
+constexpr ResultCode kFileNotFound = 2;
+constexpr ResultCode kPathNotFound = 3;
+constexpr ResultCode kAccessDenied = 5;
+constexpr ResultCode kOutOfMemory = 8;
+constexpr ResultCode kBadFormat = 11;
+constexpr ResultCode kSharingViolation = 26;
+constexpr ResultCode kAssociationIncomplete = 27;
+constexpr ResultCode kNoAssociation = 31;
+// Any value above 32 means success to both callers; this is the one we give.
+constexpr ResultCode kStarted = 33;
+
+}  // namespace platform
