@@ -26,8 +26,8 @@ int Run(const cli::Invocation& invocation) {
       std::fwrite(cli::HelpText().data(), 1, cli::HelpText().size(), stdout);
       return cli::kSuccess;
     case cli::Command::Version:
-      std::printf("strouhal (%s) %s\n%s\n", program_identity::kShortName,
-                  program_identity::kVersionText, program_identity::kCopyright);
+      std::printf("strouhal (%s) %s\n%s %s\n", program_identity::kShortName,
+                  program_identity::kVersionText, program_identity::kCopyright, program_identity::kAuthor);
       return cli::kSuccess;
   }
   return cli::kUsageError;
