@@ -6,27 +6,15 @@
 #include <memory>
 
 #include "framework/qt/gdi_objects.h"
+#include "framework/resource_colors.h"
 #include "framework/resource_types.h"
 
 namespace {
 
-constexpr QRgb kPalette[16] = {
-    qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-    qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
-    qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
-};
-
 // The colour of one pixel character; transparent for '.' and anything unknown.
 QRgb PixelColor(char pixel, bool monochrome) {
-  if (monochrome) {
-    if (pixel == '#') return qRgb(0, 0, 0);
-    if (pixel == 'o') return qRgb(255, 255, 255);
-    return qRgba(0, 0, 0, 0);
-  }
-  if (pixel >= '0' && pixel <= '9') return kPalette[pixel - '0'];
-  if (pixel >= 'a' && pixel <= 'f') return kPalette[pixel - 'a' + 10];
-  return qRgba(0, 0, 0, 0);
+  const PixelRgba color = monochrome ? CursorPixelColor(pixel) : IconPixelColor(pixel);
+  return qRgba(color.red, color.green, color.blue, color.alpha);
 }
 
 template <std::size_t N>
