@@ -54,15 +54,17 @@ int OpenTarget(const char* target, int showCommand) {
   const int shellResult = static_cast<int>(system.ShellExecute("open", target, showCommand));
   if (static_cast<unsigned>(shellResult) > 32) return shellResult;
 
-  // The fallback: the registered web-page class's open command.
+  // The fallback: the registered web-page class's open command. A value
+  // that could not be read comes back empty, which names no class and
+  // starts no program: the fallback then cannot start either.
   char commandLine[kCommandLineSize];
-  if (ReadClassesRootDefault(platform::HKEY_CLASSES_ROOT, ".htm", commandLine) != platform::ERROR_SUCCESS) {
-    return shellResult;
-  }
+  const auto readDefault = [&commandLine](const char* subkey) {
+    return ReadClassesRootDefault(platform::HKEY_CLASSES_ROOT, subkey, commandLine) == platform::ERROR_SUCCESS &&
+           commandLine[0] != '\0';
+  };
+  if (!readDefault(".htm")) return shellResult;
   std::strcat(commandLine, kOpenCommandKey);  // a value is under 260 bytes, so this fits
-  if (ReadClassesRootDefault(platform::HKEY_CLASSES_ROOT, commandLine, commandLine) != platform::ERROR_SUCCESS) {
-    return shellResult;
-  }
+  if (!readDefault(commandLine)) return shellResult;
 
   // Cut at the placeholder, quoted or not. The text is UTF-8, where a
   // byte-wise search for ASCII never matches inside a multibyte character.
