@@ -48,6 +48,7 @@ constexpr UINT WM_REFLECT_BASE = 0xBC00;
 // Notification codes.
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT STN_CLICKED = 0;
+constexpr UINT STN_DBLCLK = 1;
 constexpr UINT LBN_SELCHANGE = 1;
 constexpr UINT LBN_DBLCLK = 2;
 constexpr UINT EN_CHANGE = 0x0300;

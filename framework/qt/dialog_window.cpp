@@ -46,6 +46,10 @@ QWidget* CreateControl(QWidget* parent, const DialogItemTemplate& item) {
 
 }  // namespace
 
+void ReactivateOwner(QWidget* owner) {
+  if (owner && owner->isVisible()) owner->activateWindow();
+}
+
 DialogWindow::DialogWindow(QWidget* owner, const DialogTemplate& dialogTemplate)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       HWND__(this, WindowKind::Dialog, 0, dialogTemplate.style, dialogTemplate.exStyle),
@@ -156,6 +160,7 @@ INT_PTR DialogWindow::RunModal() {
     ModalStack().push_back(this);
     exec();
     std::erase(ModalStack(), this);
+    ReactivateOwner(parentWidget());
   }
   return result_;
 }
@@ -189,6 +194,13 @@ LRESULT DialogWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
                     reinterpret_cast<LPARAM>(Child(IDCANCEL)));
       return 0;
     case WM_CTLCOLORSTATIC:
+      // The dialog's own answer sets its own text colour, whatever a
+      // reflected handler that gave no brush had set before.
+      if (auto* dc = reinterpret_cast<CDC*>(wParam)) {
+        const QColor text = palette().color(QPalette::WindowText);
+        dc->SetTextColor(
+            RGB(static_cast<BYTE>(text.red()), static_cast<BYTE>(text.green()), static_cast<BYTE>(text.blue())));
+      }
       return reinterpret_cast<LRESULT>(DialogBackgroundBrush());
     case WM_ICONERASEBKGND:
       if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam)); dc && dc->m_hDC->painter) {

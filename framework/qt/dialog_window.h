@@ -19,6 +19,10 @@ struct HMENU__ {
   std::vector<Item> items;
 };
 
+// Gives the keyboard back to the owner of a modal window that has ended, as
+// the classic dialog manager does, whatever the window manager does.
+void ReactivateOwner(QWidget* owner);
+
 // A dialog window made from a template: its controls in template order,
 // sized in dialog units of the template's font.
 class DialogWindow : public QDialog, public HWND__ {

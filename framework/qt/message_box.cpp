@@ -38,5 +38,6 @@ int AfxMessageBox(const char* text, UINT type, UINT) {
                   QMessageBox::Ok, owner);
   box.setTextFormat(Qt::PlainText);
   box.exec();
+  ReactivateOwner(owner);
   return IDOK;
 }

@@ -70,6 +70,15 @@ void StaticWindow::mousePressEvent(QMouseEvent* event) {
   QWidget::mousePressEvent(event);
 }
 
+void StaticWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+  // Not a second click: a link would open its target twice.
+  if (event->button() == Qt::LeftButton && (styleBits & SS_NOTIFY)) {
+    NotifyParent(STN_DBLCLK);
+    return;
+  }
+  QWidget::mouseDoubleClickEvent(event);
+}
+
 void StaticWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (IsIcon()) {
