@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <optional>
 
+#include "framework/qt/accessibility.h"
 #include "framework/qt/cursor_state.h"
 #include "framework/qt/dialog_window.h"
 #include "framework/qt/gdi_objects.h"
@@ -147,7 +148,10 @@ bool PreTranslate(HWND hwnd, QWidget* widget, QEvent* event) {
 FrameworkApplication::FrameworkApplication(int& argc, char** argv) : QApplication(argc, argv) {
   // Programs end when their InitInstance returns, not when a window closes.
   setQuitOnLastWindowClosed(false);
+  // A font looked up before the configuration is read would read it again.
+  FinishFontConfiguration();
   InstallFontSubstitutes();
+  InstallAccessibleStatics();
 }
 
 bool FrameworkApplication::notify(QObject* receiver, QEvent* event) {

@@ -2,11 +2,16 @@
 
 #include <QApplication>
 
+#include "framework/qt/font_configuration_preload.h"
+
 // The toolkit application of a framework program. Every mouse and key event
 // for a framework window passes the modal loop's pre-translation first
 // (PreTranslateMessage from the window up to its dialog), the way a classic
 // message loop hands each message to the window's wrappers before dispatch.
-class FrameworkApplication : public QApplication {
+//
+// The font configuration is read on a second thread while the toolkit
+// connects to the display (the preload base is built first).
+class FrameworkApplication : private FontConfigurationPreload, public QApplication {
  public:
   FrameworkApplication(int& argc, char** argv);
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "framework/dc.h"
+#include "framework/qt/accessibility.h"
 #include "framework/qt/button_window.h"
 #include "framework/qt/dialog_units.h"
 #include "framework/qt/edit_window.h"
@@ -59,6 +60,7 @@ DialogWindow::DialogWindow(QWidget* owner, const DialogTemplate& dialogTemplate)
   setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
   ResetSystemMenu();
   CreateControls(dialogTemplate);
+  NameControlsByLabels(this);
 }
 
 DialogWindow::~DialogWindow() { std::erase(ModalStack(), this); }
@@ -78,7 +80,8 @@ void DialogWindow::CreateControls(const DialogTemplate& dialogTemplate) {
       control->setGeometry(area);
     }
     if (item.style & WS_DISABLED) control->setEnabled(false);
-    if (control->focusPolicy() != Qt::NoFocus) {
+    // Statics decide for themselves: only a link takes the keyboard.
+    if (item.windowClass != ControlClass::Static && control->focusPolicy() != Qt::NoFocus) {
       control->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
     }
     if (item.windowClass == ControlClass::Button && (item.style & BS_TYPEMASK) == BS_GROUPBOX) {
@@ -88,6 +91,8 @@ void DialogWindow::CreateControls(const DialogTemplate& dialogTemplate) {
   // Frames stay beneath the controls they surround, whatever their order.
   for (QWidget* group : groups) group->lower();
 }
+
+void DialogWindow::ChildTextChanged() { NameControlsByLabels(this); }
 
 void DialogWindow::ResetSystemMenu() {
   systemMenu_.items = {{MF_STRING, SC_RESTORE, "&Restore"},

@@ -33,6 +33,7 @@ class DialogWindow : public QDialog, public HWND__ {
   std::string Text() const override { return FromQString(windowTitle()); }
   void SetText(const std::string& newText) override { setWindowTitle(ToQString(newText)); }
   LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void ChildTextChanged() override;
 
   // Gives the focus to the first visible, enabled tab stop.
   void FocusFirstTabStop();

@@ -1,6 +1,9 @@
 #include "framework/qt/static_window.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOption>
 #include <QPainter>
 #include <cstdlib>
 
@@ -38,7 +41,6 @@ QString NormalizeLineBreaks(const std::string& text) {
 StaticWindow::StaticWindow(QWidget* parent, int controlId, DWORD windowStyle, DWORD extendedStyle,
                            const std::string& text)
     : QWidget(parent), HWND__(this, WindowKind::Static, controlId, windowStyle, extendedStyle), text_(text) {
-  setFocusPolicy(Qt::NoFocus);
   setMouseTracking(true);
   if (IsIcon()) {
     // An icon static names its icon as "#id" and takes the icon's size.
@@ -50,13 +52,27 @@ StaticWindow::StaticWindow(QWidget* parent, int controlId, DWORD windowStyle, DW
 
 bool StaticWindow::IsIcon() const { return (styleBits & SS_TYPEMASK) == SS_ICON; }
 
+bool StaticWindow::IsClickable() const { return (styleBits & SS_NOTIFY) != 0; }
+
+QString StaticWindow::PlainText() const {
+  QString text = NormalizeLineBreaks(text_);
+  if (!(styleBits & SS_NOPREFIX)) {
+    // "&&" shows one ampersand; a single "&" only marks the next letter.
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+  }
+  return text;
+}
+
 void StaticWindow::SetText(const std::string& newText) {
   text_ = newText;
   update();
 }
 
 void StaticWindow::ApplyStyle() {
-  setAttribute(Qt::WA_TransparentForMouseEvents, (styleBits & SS_NOTIFY) == 0);
+  setAttribute(Qt::WA_TransparentForMouseEvents, !IsClickable());
+  setFocusPolicy(IsClickable() ? Qt::TabFocus : Qt::NoFocus);
   update();
 }
 
@@ -64,7 +80,7 @@ QSize StaticWindow::sizeHint() const { return size(); }
 
 void StaticWindow::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && (styleBits & SS_NOTIFY)) {
-    NotifyParent(STN_CLICKED);
+    Click();
     return;
   }
   QWidget::mousePressEvent(event);
@@ -77,6 +93,25 @@ void StaticWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     return;
   }
   QWidget::mouseDoubleClickEvent(event);
+}
+
+void StaticWindow::keyPressEvent(QKeyEvent* event) {
+  if (IsClickable() && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                        event->key() == Qt::Key_Enter)) {
+    Click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void StaticWindow::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();  // for the focus rectangle
+}
+
+void StaticWindow::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 void StaticWindow::paintEvent(QPaintEvent*) {
@@ -93,6 +128,11 @@ void StaticWindow::paintEvent(QPaintEvent*) {
   // through, including any frame the static sits in.
   if (brush && !brush->hollow && brush != DialogBackgroundBrush()) painter.fillRect(rect(), brush->color);
   PaintText(painter, dc.GetSafeHdc());
+  if (hasFocus()) {
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  }
 }
 
 void StaticWindow::PaintText(QPainter& painter, HDC dc) {

@@ -14,6 +14,7 @@ HWND__::~HWND__() {
 LRESULT HWND__::DefaultProc(UINT message, WPARAM, LPARAM lParam) {
   if (message == WM_SETTEXT) {
     SetText(reinterpret_cast<const char*>(lParam));
+    if (HWND dialog = Dialog(); dialog && dialog != this) dialog->ChildTextChanged();
     return TRUE;
   }
   return 0;

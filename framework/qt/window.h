@@ -33,6 +33,8 @@ struct HWND__ {
   virtual void SetText(const std::string& text) = 0;
   // Carries the style bits over to the widget after a change.
   virtual void ApplyStyle() {}
+  // Told when a child window's text was set (the dialog renames by labels).
+  virtual void ChildTextChanged() {}
   // What the window does with a message nobody handles.
   virtual LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -7,6 +7,7 @@
 #include "framework/qt/button_window.h"
 #include "framework/qt/dialog_window.h"
 #include "framework/qt/gdi_objects.h"
+#include "framework/qt/static_window.h"
 #include "framework/qt/window.h"
 #include "framework/win_constants.h"
 #include "framework/wnd.h"
@@ -196,8 +197,10 @@ BOOL CWnd::IsDialogMessage(MSG* msg) {
     return TRUE;
   }
   if (msg->wParam == VK_RETURN) {
-    // Enter presses the focused push button, else the default one.
+    // Enter presses the focused push button, or opens a focused link, else
+    // presses the default button.
     HWND focus = HWND__::FromWidget(QApplication::focusWidget());
+    if (auto* link = focus ? dynamic_cast<StaticWindow*>(focus) : nullptr; link && link->IsClickable()) return FALSE;
     auto* focusedButton = focus ? dynamic_cast<ButtonWindow*>(focus) : nullptr;
     const int id = focusedButton && focusedButton->Parent() == dialog ? focusedButton->id : dialog->DefaultButtonId();
     HWND button = dialog->Child(id);

@@ -12,7 +12,7 @@
 #include "res/contact_config.h"
 #include "res/resource.h"
 #include "tests/dialogs/dialog_driving.h"
-#include "tests/dialogs/scripted_services.h"
+#include "tests/support/scripted_services.h"
 
 namespace {
 

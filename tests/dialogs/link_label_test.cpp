@@ -12,7 +12,7 @@
 #include "framework/qt/gdi_objects.h"
 #include "linklabel/link_label.h"
 #include "tests/dialogs/dialog_driving.h"
-#include "tests/dialogs/scripted_services.h"
+#include "tests/support/scripted_services.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "framework/win_app.h"
 #include "linklabel/open_target.h"
 #include "tests/dialogs/dialog_driving.h"
-#include "tests/dialogs/scripted_services.h"
+#include "tests/support/scripted_services.h"
 
 namespace {
 

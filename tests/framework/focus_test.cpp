@@ -27,13 +27,15 @@ TEST(TabOrder, FollowsTemplateOrderThroughTabStopsOnly) {
   std::vector<int> forward;
   std::vector<int> backward;
   RunModal(dialog, [&] {
-    forward = FocusChain(Qt::Key_Tab, 6);
-    backward = FocusChain(Qt::Key_Backtab, 2);
+    forward = FocusChain(Qt::Key_Tab, 7);
+    backward = FocusChain(Qt::Key_Backtab, 3);
   });
   // Not the read-only edit nor the plain list (no tab stop), nor the button
-  // the template disables; statics and the frame never take the focus.
-  EXPECT_EQ(forward, (std::vector{IDC_NAME, IDC_NOTE, IDC_CHOICES, IDC_APPLY, IDOK, IDCANCEL, IDC_NAME}));
-  EXPECT_EQ(backward, (std::vector{IDC_NAME, IDCANCEL, IDOK}));
+  // the template disables; plain statics and the frame never take the focus,
+  // but a static that notifies is a link the keyboard reaches too.
+  EXPECT_EQ(forward,
+            (std::vector{IDC_NAME, IDC_NOTE, IDC_CHOICES, IDC_APPLY, IDOK, IDCANCEL, IDC_NOTIFY_LABEL, IDC_NAME}));
+  EXPECT_EQ(backward, (std::vector{IDC_NAME, IDC_NOTIFY_LABEL, IDCANCEL, IDOK}));
 }
 
 TEST(TabOrder, SkipsHiddenAndDisabledControls) {
@@ -42,9 +44,9 @@ TEST(TabOrder, SkipsHiddenAndDisabledControls) {
   RunModal(dialog, [&] {
     dialog.note.ShowWindow(SW_HIDE);
     dialog.choices.EnableWindow(FALSE);
-    chain = FocusChain(Qt::Key_Tab, 4);
+    chain = FocusChain(Qt::Key_Tab, 5);
   });
-  EXPECT_EQ(chain, (std::vector{IDC_NAME, IDC_APPLY, IDOK, IDCANCEL, IDC_NAME}));
+  EXPECT_EQ(chain, (std::vector{IDC_NAME, IDC_APPLY, IDOK, IDCANCEL, IDC_NOTIFY_LABEL, IDC_NAME}));
 }
 
 TEST(InitialFocus, GoesToTheFirstVisibleEnabledTabStop) {

@@ -1,4 +1,4 @@
-#include "tests/dialogs/scripted_services.h"
+#include "tests/support/scripted_services.h"
 
 #include <cstring>
 

@@ -1,0 +1,111 @@
+#include "framework/qt/accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <limits>
+
+#include "framework/qt/edit_window.h"
+#include "framework/qt/group_box_window.h"
+#include "framework/qt/list_box_window.h"
+#include "framework/qt/static_window.h"
+#include "framework/win_constants.h"
+
+namespace {
+
+class AccessibleStatic : public QAccessibleWidget {
+ public:
+  explicit AccessibleStatic(StaticWindow* window)
+      : QAccessibleWidget(window, window->IsIcon()          ? QAccessible::Graphic
+                                  : window->IsClickable() ? QAccessible::Link
+                                                          : QAccessible::StaticText),
+        window_(window) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name && !window_->IsIcon()) return window_->PlainText();
+    return QAccessibleWidget::text(kind);
+  }
+  QStringList actionNames() const override {
+    return window_->IsClickable() ? QStringList{pressAction()} : QStringList{};
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction() && window_->IsClickable()) window_->Click();
+  }
+
+ private:
+  StaticWindow* window_;
+};
+
+QAccessibleInterface* StaticFactory(const QString&, QObject* object) {
+  auto* window = dynamic_cast<StaticWindow*>(object);
+  return window ? new AccessibleStatic(window) : nullptr;
+}
+
+// A control whose text is a caption for another: a plain static, or a
+// read-only edit without a border.
+bool IsLabel(QObject* object) {
+  if (auto* text = dynamic_cast<StaticWindow*>(object)) return !text->IsIcon() && !text->IsClickable();
+  if (auto* edit = dynamic_cast<EditWindow*>(object)) {
+    return (edit->styleBits & ES_READONLY) && !(edit->styleBits & WS_BORDER);
+  }
+  return false;
+}
+
+QString LabelText(QObject* label) {
+  if (auto* text = dynamic_cast<StaticWindow*>(label)) return text->PlainText();
+  return static_cast<EditWindow*>(label)->text().trimmed();
+}
+
+// The label just above control: overlapping it sideways, at most a line away.
+QObject* LabelAbove(QWidget* dialog, QWidget* control, int lineHeight) {
+  QObject* best = nullptr;
+  int bestGap = std::numeric_limits<int>::max();
+  const QRect area = control->geometry();
+  for (QObject* object : dialog->children()) {
+    auto* candidate = qobject_cast<QWidget*>(object);
+    if (!candidate || candidate == control || !IsLabel(object)) continue;
+    const QRect label = candidate->geometry();
+    const int gap = area.top() - (label.top() + label.height());
+    const bool sideBySide = label.left() < area.right() && area.left() < label.right();
+    if (sideBySide && gap >= -2 && gap <= lineHeight && gap < bestGap) {
+      best = object;
+      bestGap = gap;
+    }
+  }
+  return best;
+}
+
+// The caption of the smallest captioned group box around control.
+QString GroupCaption(QWidget* dialog, QWidget* control) {
+  QString caption;
+  int smallest = std::numeric_limits<int>::max();
+  for (QObject* object : dialog->children()) {
+    auto* group = dynamic_cast<GroupBoxWindow*>(object);
+    if (!group || group->title().isEmpty() || !group->geometry().contains(control->geometry())) continue;
+    const int size = group->width() * group->height();
+    if (size < smallest) {
+      caption = group->title();
+      smallest = size;
+    }
+  }
+  return caption;
+}
+
+}  // namespace
+
+void InstallAccessibleStatics() { QAccessible::installFactory(StaticFactory); }
+
+void NameControlsByLabels(QWidget* dialog) {
+  const int lineHeight = dialog->fontMetrics().height();
+  for (QObject* object : dialog->children()) {
+    auto* edit = dynamic_cast<EditWindow*>(object);
+    auto* list = dynamic_cast<ListBoxWindow*>(object);
+    if ((!edit || IsLabel(edit)) && !list) continue;
+    auto* control = static_cast<QWidget*>(object);
+    QString name = list ? GroupCaption(dialog, control) : QString();
+    if (name.isEmpty()) {
+      if (QObject* label = LabelAbove(dialog, control, lineHeight)) name = LabelText(label);
+    }
+    if (name.isEmpty()) name = GroupCaption(dialog, control);
+    if (control->accessibleName() != name) control->setAccessibleName(name);
+  }
+}

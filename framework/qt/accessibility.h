@@ -1,0 +1,16 @@
+#pragma once
+// What a screen reader learns about a dialog's controls. Buttons and group
+// boxes name themselves by their text; statics read as text (or as links,
+// with a press action, when they notify); edit fields and lists are named by
+// the label that sits just above them, else by the caption of the group box
+// around them — a list by its group first — the way a sighted user reads
+// the dialog.
+
+class QWidget;
+
+// Makes the framework's statics known to the accessibility layer.
+void InstallAccessibleStatics();
+
+// Names the edit fields and lists of dialog after their labels; run again
+// whenever a label's text changes.
+void NameControlsByLabels(QWidget* dialog);
