@@ -16,6 +16,12 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils
   # the German locale the number tests run under (decimal comma)
   locales
+  # install and package tests: the desktop-entry and AppStream validators,
+  # dpkg-shlibdeps for the .deb's dependencies, and the manual page formatter
+  desktop-file-utils appstream dpkg-dev groff-base
+  # fuzzing: clang with libFuzzer and its sanitizer runtimes, and
+  # llvm-symbolizer for readable stacks (g++ brings its own ASan and UBSan)
+  clang libclang-rt-14-dev llvm
 )
 test_locale=de_DE.UTF-8
 

@@ -6,3 +6,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 ctest --test-dir "${VORTEX_BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
+
+# The same suite under AddressSanitizer and UndefinedBehaviorSanitizer, then
+# a minute of fuzzing.
+scripts/test-sanitizers.sh
+fuzz/run-fuzzers.sh
