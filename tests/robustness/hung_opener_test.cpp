@@ -1,0 +1,254 @@
+// Link clicks with the real desktop services and a stub xdg-open first on a
+// private PATH (all XDG folders private too, so nothing of the real desktop
+// is read): one that hangs for a minute, one that opens at once, one that
+// fails. The dialog must keep answering, a hung opener counts as started,
+// and no click leaves a zombie behind.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "dialogs/contact_dlg.h"
+#include "framework/qt/window.h"
+#include "linklabel/link_label.h"
+#include "res/contact_config.h"
+#include "res/resource.h"
+#include "tests/platform/platform_test_support.h"
+#include "tests/robustness/modal_watchdog.h"
+#include "tests/support/modal_driver.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using platform_test::ChildStates;
+using platform_test::ScopedEnvironment;
+using platform_test::TempFolder;
+using platform_test::WaitForNoChildren;
+using platform_test::WriteScript;
+
+constexpr qint64 kAnswerLimitMs = 2000;
+constexpr int kHungClicks = 3;  // each costs the opener's verdict wait, about a second
+constexpr int kQuickClicks = 100;
+
+enum class Opener { Hung, Quick, Failing };
+
+// Message boxes shown while it lives, each answered with OK at once.
+class MessageBoxLog : public QObject {
+ public:
+  MessageBoxLog() { qApp->installEventFilter(this); }
+  ~MessageBoxLog() override { qApp->removeEventFilter(this); }
+
+  std::vector<std::string> texts;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* box = event->type() == QEvent::Show ? qobject_cast<QMessageBox*>(watched) : nullptr;
+    if (box) {
+      texts.push_back(box->text().toStdString());
+      QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+    }
+    return false;
+  }
+};
+
+// Whether pid is still a child of ours: a recorded PID may have been reused.
+bool IsOurChild(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.starts_with("PPid:")) return std::stol(line.substr(5)) == getpid();
+  }
+  return false;
+}
+
+CLinkLabel* LinkOf(const CWnd& dialog, int id) {
+  return dynamic_cast<CLinkLabel*>(CWnd::FromHandlePermanent(dynamic_cast<HWND__*>(ControlOf(dialog, id))));
+}
+
+// The user's click on widget, queued as the window system queues it.
+void PostClick(QWidget* widget) {
+  const QPointF at = QRectF(widget->rect()).center();
+  const QPointF global = widget->mapToGlobal(at);
+  QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                                                      Qt::LeftButton, Qt::NoModifier));
+  QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                                                      Qt::NoButton, Qt::NoModifier));
+}
+
+void PostKey(QWidget* widget, Qt::Key key, const QString& text) {
+  QCoreApplication::postEvent(widget, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+  QCoreApplication::postEvent(widget, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
+}
+
+class HungOpenerTest : public ::testing::Test {
+ protected:
+  HungOpenerTest() {
+    // Only our own XDG variables, all naming private folders, and a
+    // private home.
+    for (char** entry = environ; *entry; ++entry) {
+      const std::string variable(*entry);
+      if (variable.starts_with("XDG_")) environment_.Set(variable.substr(0, variable.find('=')), std::nullopt);
+    }
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CACHE_HOME",
+                             "XDG_STATE_HOME", "XDG_RUNTIME_DIR"}) {
+      const fs::path folder = folder_.path() / "xdg" / name;
+      fs::create_directories(folder);
+      fs::permissions(folder, fs::perms::owner_all);
+      environment_.Set(name, folder.string());
+    }
+    environment_.Set("XDG_CURRENT_DESKTOP", "VortexTest");
+    environment_.Set("HOME", folder_.path().string());
+    fs::create_directories(Bin());
+    environment_.Set("PATH", Bin().string());
+    EXPECT_EQ(ChildStates(), std::vector<char>{}) << "children from before the test";
+  }
+
+  ~HungOpenerTest() override {
+    EndSleepingOpeners();
+    WaitForNoChildren(3s);
+  }
+
+  fs::path Bin() const { return folder_.path() / "bin"; }
+  fs::path Log() const { return folder_.path() / "opened"; }
+  fs::path Pids() const { return folder_.path() / "hung-pids"; }
+
+  void InstallOpener(Opener opener) {
+    const std::string record = "printf '%s\\n' \"$1\" >> '" + Log().string() + "'\n";
+    switch (opener) {
+      case Opener::Hung:
+        WriteScript(Bin() / "xdg-open", "echo $$ >> '" + Pids().string() + "'\n" + record + "exec /bin/sleep 60\n");
+        break;
+      case Opener::Quick:
+        WriteScript(Bin() / "xdg-open", record + "exit 0\n");
+        break;
+      case Opener::Failing:
+        WriteScript(Bin() / "xdg-open", record + "exit 4\n");  // xdg-open: the action failed
+        break;
+    }
+  }
+
+  // The targets the openers were given, one per start.
+  std::vector<std::string> Opened() const {
+    std::ifstream in(Log());
+    std::vector<std::string> targets;
+    for (std::string line; std::getline(in, line);) targets.push_back(line);
+    return targets;
+  }
+
+  // Hung openers still running as our children.
+  std::vector<pid_t> SleepingOpeners() const {
+    std::ifstream in(Pids());
+    std::vector<pid_t> running;
+    for (pid_t pid = 0; in >> pid;) {
+      if (IsOurChild(pid)) running.push_back(pid);
+    }
+    return running;
+  }
+
+  void EndSleepingOpeners() {
+    for (const pid_t pid : SleepingOpeners()) kill(pid, SIGKILL);
+  }
+
+  TempFolder folder_;
+  ScopedEnvironment environment_;
+  CContactDlg contact;
+  MessageBoxLog boxes;
+  const ModalWatchdog watchdog_{30s};
+};
+
+TEST_F(HungOpenerTest, AHungOpenerLeavesTheDialogAnsweringWithinTwoSecondsAndTheLinkFollowed) {
+  InstallOpener(Opener::Hung);
+  QElapsedTimer sinceClick;
+  qint64 answeredAfter = -1;
+  BOOL followedWhenAnswered = FALSE;
+  OnNextModal([&](QWidget* window) {
+    QWidget* label = ControlOf(contact, IDC_WEB_LINK);
+    QWidget* focus = window->focusWidget();
+    ASSERT_TRUE(label && focus);
+    // The user clicks the link and goes on at once: a zero timer right
+    // behind the click, then Escape.
+    sinceClick.start();
+    PostClick(label);
+    QTimer::singleShot(0, qApp, [&] {
+      answeredAfter = sinceClick.elapsed();
+      followedWhenAnswered = LinkOf(contact, IDC_WEB_LINK)->IsFollowed();
+    });
+    PostKey(focus, Qt::Key_Escape, QStringLiteral("\x1b"));
+  });
+  EXPECT_EQ(contact.DoModal(), IDCANCEL);
+  const qint64 closedAfter = sinceClick.elapsed();
+
+  std::printf("[ opener   ] answered %lld ms and closed %lld ms after the click\n",
+              static_cast<long long>(answeredAfter), static_cast<long long>(closedAfter));
+  EXPECT_GE(answeredAfter, 0) << "the timer never ran";
+  EXPECT_LT(answeredAfter, kAnswerLimitMs);
+  EXPECT_LT(closedAfter, kAnswerLimitMs) << "Escape behind the click";
+  EXPECT_TRUE(followedWhenAnswered) << "an opener still running has started the target";
+  EXPECT_EQ(boxes.texts, std::vector<std::string>{});
+  EXPECT_EQ(Opened(), std::vector<std::string>{contact_config::kWebAddress});
+  EXPECT_EQ(SleepingOpeners().size(), 1u) << "the opener should still be hanging";
+}
+
+TEST_F(HungOpenerTest, AnOpenerThatFailsShowsWhyAndLeavesTheLinkUnfollowed) {
+  InstallOpener(Opener::Failing);
+  BOOL followed = TRUE;
+  OnNextModal([&](QWidget* window) {
+    QTest::mouseClick(ControlOf(contact, IDC_WEB_LINK), Qt::LeftButton);
+    followed = LinkOf(contact, IDC_WEB_LINK)->IsFollowed();
+    QTest::keyClick(window, Qt::Key_Escape);
+  });
+  contact.DoModal();
+
+  EXPECT_FALSE(followed);
+  // With no browser registered in the private folders there is no fallback either.
+  EXPECT_EQ(boxes.texts, std::vector<std::string>{"Unable to open hyperlink:\n\n"
+                                                  "There is no application associated\n"
+                                                  "with the given filename extension."});
+  EXPECT_EQ(Opened(), std::vector<std::string>{contact_config::kWebAddress});
+}
+
+TEST_F(HungOpenerTest, ManyClicksLeaveNoZombieOnceTheOpenersHaveEnded) {
+  std::vector<char> statesAfterClicks;
+  BOOL followed = FALSE;
+  OnNextModal([&](QWidget* window) {
+    QWidget* label = ControlOf(contact, IDC_WEB_LINK);
+    InstallOpener(Opener::Hung);
+    for (int click = 0; click < kHungClicks; ++click) QTest::mouseClick(label, Qt::LeftButton);
+    InstallOpener(Opener::Quick);
+    for (int click = 0; click < kQuickClicks; ++click) QTest::mouseClick(label, Qt::LeftButton);
+    statesAfterClicks = ChildStates();
+    followed = LinkOf(contact, IDC_WEB_LINK)->IsFollowed();
+    QTest::keyClick(window, Qt::Key_Escape);
+  });
+  contact.DoModal();
+
+  EXPECT_TRUE(followed);
+  EXPECT_EQ(boxes.texts, std::vector<std::string>{});
+  EXPECT_EQ(Opened().size(), static_cast<std::size_t>(kHungClicks + kQuickClicks));
+  // The quick openers are collected as they end; only the hung ones run on.
+  EXPECT_EQ(std::ranges::count(statesAfterClicks, 'Z'), 0);
+  EXPECT_EQ(statesAfterClicks.size(), static_cast<std::size_t>(kHungClicks));
+  EXPECT_EQ(SleepingOpeners().size(), static_cast<std::size_t>(kHungClicks));
+
+  EndSleepingOpeners();
+  const std::vector<char> left = WaitForNoChildren(3s);
+  EXPECT_EQ(std::ranges::count(left, 'Z'), 0);
+  EXPECT_EQ(left, std::vector<char>{});
+}
+
+}  // namespace

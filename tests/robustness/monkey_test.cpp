@@ -1,0 +1,194 @@
+// The monkey test: thousands of random user events on the real program,
+// the main dialog launched again each time it ends, with links that open or
+// fail at random. Afterwards nothing may be left open and the program must
+// still calculate.
+//
+// The seed is fixed unless VORTEX_MONKEY_SEED gives one, so that the test
+// suite's runs repeat each other; VORTEX_MONKEY_SEED=random explores a new
+// stream (the seed is printed first, for replaying it). VORTEX_MONKEY_EVENTS
+// sets how many events it sends (10000 by default).
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <string>
+
+#include "app/vortex_app.h"
+#include "framework/qt/window.h"
+#include "framework/win_app.h"
+#include "res/resource.h"
+#include "tests/robustness/chance_services.h"
+#include "tests/robustness/modal_watchdog.h"
+#include "tests/robustness/monkey.h"
+#include "tests/support/modal_driver.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kDefaultEvents = 10'000;
+constexpr std::uint64_t kDefaultSeed = 20261208;
+
+std::uint64_t SeedFromEnvironment() {
+  const char* text = std::getenv("VORTEX_MONKEY_SEED");
+  if (!text || !*text) return kDefaultSeed;
+  if (std::string(text) != "random") return std::strtoull(text, nullptr, 10);
+  std::random_device entropy;
+  return (static_cast<std::uint64_t>(entropy()) << 32) | entropy();
+}
+
+int EventsFromEnvironment() {
+  const char* text = std::getenv("VORTEX_MONKEY_EVENTS");
+  return text && *text ? std::atoi(text) : kDefaultEvents;
+}
+
+// Collects what Qt reports while it lives: warnings are listed in the
+// report, critical messages fail the test.
+class QtMessageLog {
+ public:
+  QtMessageLog() : previous_(qInstallMessageHandler(&Record)) { current = this; }
+  ~QtMessageLog() {
+    qInstallMessageHandler(previous_);
+    current = nullptr;
+  }
+  QtMessageLog(const QtMessageLog&) = delete;
+  QtMessageLog& operator=(const QtMessageLog&) = delete;
+
+  std::map<std::string, int> warnings;
+  std::map<std::string, int> criticals;
+
+ private:
+  static void Record(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg) ++current->warnings[message.toStdString()];
+    if (type == QtCriticalMsg) ++current->criticals[message.toStdString()];
+    if (type == QtFatalMsg) current->previous_(type, context, message);
+  }
+
+  static inline QtMessageLog* current = nullptr;
+  QtMessageHandler previous_;
+};
+
+// What the program's main() does once: its application runs the main dialog.
+void Launch() {
+  CWinApp* app = AfxGetApp();
+  app->InitInstance();
+  app->m_pMainWnd = nullptr;  // the dialog it pointed to is gone
+}
+
+CWnd& DialogOf(QWidget* window) { return *CWnd::FromHandle(dynamic_cast<HWND__*>(window)); }
+
+void ClickEntry(const CWnd& dialog, int listId, int row) {
+  auto* list = qobject_cast<QListWidget*>(ControlOf(dialog, listId));
+  ASSERT_TRUE(list && row < list->count());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+void TypeInto(const CWnd& dialog, int fieldId, const QString& text) {
+  QWidget* field = ControlOf(dialog, fieldId);
+  ASSERT_TRUE(field);
+  QTest::mouseClick(field, Qt::LeftButton);
+  QTest::keyClicks(field, text);
+}
+
+// Launches the program again and works the calculator's example the
+// ordinary way: the diameter for a Strouhal number of 0.2, 10 vortices a
+// second and 5 m/s. Returns the result it shows.
+QString CalculateInFreshLaunch() {
+  QString result = QStringLiteral("(no result shown)");
+  OnNextModal([&result](QWidget* mainWindow) {
+    OnNextModal([&result](QWidget* calculatorWindow) {
+      const CWnd& calculator = DialogOf(calculatorWindow);
+      ClickEntry(calculator, IDC_ANALYSIS_LIST, 2);
+      ClickEntry(calculator, IDC_UNITS_LIST, 1);
+      TypeInto(calculator, IDC_SLOT_INPUT1, QStringLiteral("0.2"));
+      TypeInto(calculator, IDC_SLOT_INPUT2, QStringLiteral("10"));
+      TypeInto(calculator, IDC_SLOT_INPUT3, QStringLiteral("5"));
+      QTest::mouseClick(ControlOf(calculator, IDOK), Qt::LeftButton);
+      auto* shown = qobject_cast<QLineEdit*>(ControlOf(calculator, IDC_RESULT_VALUE));
+      if (shown && shown->isVisible()) result = shown->text();
+      QTest::keyClick(calculatorWindow, Qt::Key_Escape);
+    });
+    ClickEntry(DialogOf(mainWindow), IDC_ANALYSIS_SELECT, 0);
+    QTest::keyClick(mainWindow, Qt::Key_Escape);
+  });
+  Launch();
+  return result;
+}
+
+std::vector<std::string> VisibleWindows() {
+  std::vector<std::string> visible;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible()) visible.push_back(WindowName(window) + " (" + window->metaObject()->className() + ")");
+  }
+  return visible;
+}
+
+void PrintCounts(const char* heading, const std::map<std::string, int>& counts) {
+  std::printf("[ monkey   ] %s:\n", heading);
+  for (const auto& [name, count] : counts) std::printf("[ monkey   ]   %7d  %s\n", count, name.c_str());
+}
+
+void PrintReport(const Monkey& monkey, const ChanceServices& services, const QtMessageLog& messages, int launches,
+                 qint64 elapsedMs) {
+  std::printf("[ monkey   ] %d events (%d characters typed) in %lld ms over %d launches of the main dialog\n",
+              monkey.EventsSent(), monkey.CharactersTyped(), static_cast<long long>(elapsedMs), launches);
+  std::printf("[ monkey   ] %d texts of 10,000+ characters pasted or committed into an input field\n",
+              monkey.LongTexts());
+  std::printf("[ monkey   ] %d pauses between events, %d ms in all\n", monkey.Pauses(), monkey.PausedMs());
+  PrintCounts("events by kind", monkey.EventsByKind());
+  PrintCounts("events by window in front", monkey.EventsByWindow());
+  PrintCounts("windows opened", monkey.WindowsOpened());
+  std::printf("[ monkey   ] link opens: %d succeeded, %d failed (shell and browser fallback)\n", services.Opened(),
+              services.Failed());
+  PrintCounts("Qt warnings", messages.warnings);
+}
+
+TEST(MonkeyTest, RandomEventsEverywhereLeaveNothingOpenAndTheProgramStillCalculates) {
+  const std::uint64_t seed = SeedFromEnvironment();
+  const int events = EventsFromEnvironment();
+  std::printf("[ monkey   ] seed %llu, %d events; replay with VORTEX_MONKEY_SEED=%llu VORTEX_MONKEY_EVENTS=%d\n",
+              static_cast<unsigned long long>(seed), events, static_cast<unsigned long long>(seed), events);
+  std::fflush(stdout);
+  RecordProperty("seed", std::to_string(seed));
+  SCOPED_TRACE("monkey seed " + std::to_string(seed));
+  ASSERT_TRUE(dynamic_cast<CVortexApp*>(AfxGetApp())) << "the program's own application object";
+
+  QtMessageLog messages;
+  ChanceServices services(seed + 1);  // a stream of its own
+  int launches = 0;
+  QElapsedTimer clock;
+  clock.start();
+  {
+    Monkey monkey(seed, events);
+    monkey.Start();
+    while (!monkey.Finished()) {
+      ++launches;
+      Launch();
+      monkey.MainDialogEnded();
+    }
+    PrintReport(monkey, services, messages, launches, clock.elapsed());
+
+    EXPECT_GE(monkey.EventsSent(), events);
+    EXPECT_EQ(monkey.Faults(), std::vector<std::string>{});
+  }
+  QTest::qWait(50);  // anything the last window left for the event loop
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_EQ(VisibleWindows(), std::vector<std::string>{});
+  EXPECT_EQ(messages.criticals, (std::map<std::string, int>{}));
+
+  const ModalWatchdog watchdog(20s);
+  EXPECT_EQ(CalculateInFreshLaunch(), QStringLiteral("         0.1"));
+  EXPECT_EQ(VisibleWindows(), std::vector<std::string>{});
+}
+
+}  // namespace
