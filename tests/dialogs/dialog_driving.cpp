@@ -19,19 +19,6 @@
 namespace {
 
 constexpr int kPollMs = 5;
-constexpr qint64 kMenuTimeoutMs = 5000;
-
-void PollForMenu(std::shared_ptr<QElapsedTimer> clock, std::function<void(QWidget*)> step) {
-  if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()); menu && menu->isVisible()) {
-    step(menu);
-    return;
-  }
-  if (clock->elapsed() > kMenuTimeoutMs) {
-    ADD_FAILURE() << "no popup menu appeared";
-    return;
-  }
-  QTimer::singleShot(kPollMs, [clock, step] { PollForMenu(clock, step); });
-}
 
 // What a window manager does for a window that shows, or for a dialog
 // whose message box has gone: makes it the active window.
@@ -144,12 +131,6 @@ bool AllUnnamedControlsVisible(const CWnd& dialog) {
 QString WindowTextOf(QWidget* widget) {
   auto* window = dynamic_cast<HWND__*>(widget);
   return window ? ToQString(window->Text()) : QString();
-}
-
-void OnNextPopupMenu(std::function<void(QWidget* menu)> step) {
-  auto clock = std::make_shared<QElapsedTimer>();
-  clock->start();
-  QTimer::singleShot(0, [clock, step] { PollForMenu(clock, step); });
 }
 
 int CountPixels(const QImage& image, QRgb colour) {

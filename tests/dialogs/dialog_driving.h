@@ -69,8 +69,6 @@ bool AllUnnamedControlsVisible(const CWnd& dialog);
 // The text of a framework window (a static's text, a field's text).
 QString WindowTextOf(QWidget* widget);
 
-// Runs step once a popup menu shows (the system menu), from inside its loop.
-void OnNextPopupMenu(std::function<void(QWidget* menu)> step);
 
 // How many pixels of image are exactly colour (fully opaque), and the
 // longest horizontal run of such pixels in any row.

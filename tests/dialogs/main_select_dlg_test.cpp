@@ -172,7 +172,7 @@ TEST_F(MainSelectDlgTest, TheAboutItemOfTheRealSystemMenuOpensTheAboutBox) {
   RunModal(mainDialog, [&](QWidget* window) {
     QString caption;
     QStringList itemTexts;
-    OnNextPopupMenu([&](QWidget* popup) {
+    OnNextPopupMenu([&](QMenu* popup) {
       auto* menu = qobject_cast<QMenu*>(popup);
       const QList<QAction*> actions = menu->actions();
       for (const QAction* action : actions) itemTexts << (action->isSeparator() ? "-" : action->text());

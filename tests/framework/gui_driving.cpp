@@ -15,19 +15,6 @@
 namespace {
 
 constexpr int kPollMs = 5;
-constexpr qint64 kTimeoutMs = 5000;
-
-void PollForPopup(std::shared_ptr<QElapsedTimer> clock, std::function<void(QMenu*)> step) {
-  if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()); menu && menu->isVisible()) {
-    step(menu);
-    return;
-  }
-  if (clock->elapsed() > kTimeoutMs) {
-    ADD_FAILURE() << "no popup menu appeared";
-    return;
-  }
-  QTimer::singleShot(kPollMs, [clock, step] { PollForPopup(clock, step); });
-}
 
 QPoint InWindow(QWidget* widget, QPoint pos) {
   if (pos.isNull()) pos = widget->rect().center();
@@ -45,12 +32,6 @@ INT_PTR RunModal(CDialog& dialog, const std::function<void()>& step) {
     if (guard && guard->isVisible() && dialog.m_hWnd) dialog.EndDialog(static_cast<int>(kLeftOpen));
   });
   return dialog.DoModal();
-}
-
-void OnNextPopup(std::function<void(QMenu*)> step) {
-  auto clock = std::make_shared<QElapsedTimer>();
-  clock->start();
-  QTimer::singleShot(0, [clock, step] { PollForPopup(clock, step); });
 }
 
 bool OpensPopup(const std::function<void()>& action) {

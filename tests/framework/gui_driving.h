@@ -17,8 +17,6 @@ constexpr INT_PTR kLeftOpen = -99;
 // step leaves open is then ended with kLeftOpen. Returns DoModal's result.
 INT_PTR RunModal(CDialog& dialog, const std::function<void()>& step);
 
-// Runs step once a popup menu shows; fails the test if none shows within 5 s.
-void OnNextPopup(std::function<void(QMenu* menu)> step);
 // Whether action opens a popup menu (which is then closed).
 bool OpensPopup(const std::function<void()>& action);
 

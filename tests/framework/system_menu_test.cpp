@@ -61,7 +61,7 @@ class CSystemMenuDlg : public CRecordingDlg {
 
 // Picks a menu item by its mnemonic.
 void Choose(char mnemonic) {
-  OnNextPopup([mnemonic](QMenu* menu) { QTest::keyClick(menu, mnemonic); });
+  OnNextPopupMenu([mnemonic](QMenu* menu) { QTest::keyClick(menu, mnemonic); });
 }
 
 }  // namespace
@@ -75,7 +75,7 @@ TEST(SystemMenu, HoldsTheStandardItemsFollowedByTheAppendedOnes) {
     CMenu* menu = dialog.GetSystemMenu(FALSE);
     for (int i = 0; i < menu->GetMenuItemCount(); ++i) ids.push_back(menu->GetMenuItemID(i));
     menu->GetMenuString(menu->GetMenuItemCount() - 1, lastText, sizeof lastText);
-    OnNextPopup([&](QMenu* popup) {
+    OnNextPopupMenu([&](QMenu* popup) {
       for (const QAction* action : popup->actions()) shown << action->text();
       popup->close();
     });
@@ -97,7 +97,7 @@ TEST(SystemMenu, OpensWithAltSpaceOrARightClickOnTheBackgroundAndSendsTheChoice)
   const INT_PTR result = RunModal(dialog, [&] {
     Choose('z');
     PressKey(Qt::Key_Space, Qt::AltModifier);
-    OnNextPopup([](QMenu* menu) {
+    OnNextPopupMenu([](QMenu* menu) {
       QTest::keyClick(menu, Qt::Key_Up);  // from the bottom: the last item
       QTest::keyClick(menu, Qt::Key_Return);
     });

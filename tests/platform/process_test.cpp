@@ -9,7 +9,7 @@
 
 #include "platform/desktop_services.h"
 #include "platform/services.h"
-#include "platform_test_support.h"
+#include "tests/support/process_test_support.h"
 
 namespace platform {
 namespace {

@@ -27,7 +27,7 @@
 #include "linklabel/link_label.h"
 #include "res/contact_config.h"
 #include "res/resource.h"
-#include "tests/platform/platform_test_support.h"
+#include "tests/support/process_test_support.h"
 #include "tests/robustness/modal_watchdog.h"
 #include "tests/support/modal_driver.h"
 

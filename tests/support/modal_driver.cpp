@@ -16,27 +16,45 @@ namespace {
 constexpr int kPollMs = 5;
 constexpr qint64 kTimeoutMs = 5000;
 
-void Poll(QPointer<QWidget> before, std::shared_ptr<QElapsedTimer> clock,
-          std::function<void(QWidget*)> step) {
-  QWidget* now = QApplication::activeModalWidget();
-  if (now && now != before && now->isVisible()) {
-    step(now);
+// Runs step on what find finds, polling until it finds something.
+void PollFor(std::function<QWidget*()> find, std::function<void(QWidget*)> step, const char* what,
+             std::shared_ptr<QElapsedTimer> clock) {
+  if (QWidget* found = find()) {
+    step(found);
     return;
   }
   if (clock->elapsed() > kTimeoutMs) {
-    ADD_FAILURE() << "no modal window appeared";
+    ADD_FAILURE() << "no " << what << " appeared";
     return;
   }
-  QTimer::singleShot(kPollMs, [before, clock, step] { Poll(before, clock, step); });
+  QTimer::singleShot(kPollMs, [find, step, what, clock] { PollFor(find, step, what, clock); });
+}
+
+void StartPolling(std::function<QWidget*()> find, std::function<void(QWidget*)> step, const char* what) {
+  auto clock = std::make_shared<QElapsedTimer>();
+  clock->start();
+  QTimer::singleShot(0, [find, step, what, clock] { PollFor(find, step, what, clock); });
 }
 
 }  // namespace
 
 void OnNextModal(std::function<void(QWidget* window)> step) {
-  auto clock = std::make_shared<QElapsedTimer>();
-  clock->start();
   QPointer<QWidget> before = QApplication::activeModalWidget();
-  QTimer::singleShot(0, [before, clock, step] { Poll(before, clock, step); });
+  StartPolling(
+      [before]() -> QWidget* {
+        QWidget* now = QApplication::activeModalWidget();
+        return now && now != before && now->isVisible() ? now : nullptr;
+      },
+      std::move(step), "modal window");
+}
+
+void OnNextPopupMenu(std::function<void(QMenu* menu)> step) {
+  StartPolling(
+      []() -> QWidget* {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        return menu && menu->isVisible() ? menu : nullptr;
+      },
+      [step](QWidget* menu) { step(static_cast<QMenu*>(menu)); }, "popup menu");
 }
 
 void AnswerNextMessageBox(MessageBoxSeen& seen) {

@@ -3,6 +3,7 @@
 // their own event loop, so a test schedules what the user does inside them
 // before it opens them.
 
+#include <QMenu>
 #include <QMessageBox>
 #include <QString>
 #include <QWidget>
@@ -14,6 +15,10 @@
 // (a dialog or a message box), from inside its event loop. Steps may
 // schedule further steps. Fails the test if none appears within 5 s.
 void OnNextModal(std::function<void(QWidget* window)> step);
+
+// Runs step once a popup menu (a system menu) shows, from inside its loop.
+// Fails the test if none appears within 5 s.
+void OnNextPopupMenu(std::function<void(QMenu* menu)> step);
 
 struct MessageBoxSeen {
   QString title;

@@ -1,4 +1,4 @@
-#include "platform_test_support.h"
+#include "tests/support/process_test_support.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,5 +1,5 @@
 #pragma once
-// What the platform tests share: temporary folders, files and scripts,
+// What tests of processes and desktop files share: temporary folders, files and scripts,
 // environment variables set for one test, and this process's children.
 
 #include <chrono>
