@@ -18,9 +18,7 @@ class CDC {
   HDC GetSafeHdc() const { return m_hDC; }
 
   COLORREF SetTextColor(COLORREF color);
-  COLORREF GetTextColor() const;
   int SetBkMode(int mode);
-  int GetBkMode() const;
   // Selects font into the context; returns the font selected before.
   CFont* SelectObject(CFont* font);
   CFont* GetCurrentFont() const;

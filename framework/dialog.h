@@ -27,8 +27,6 @@ class CDialog : public CWnd {
   virtual void OnCancel();
   void EndDialog(int result);
   BOOL UpdateData(BOOL saveAndValidate = TRUE);
-  // The default push button's id, or IDOK when none is marked.
-  int GetDefID() const;
 
   BOOL PreTranslateMessage(MSG* msg) override;
   BOOL OnCmdMsg(int id, UINT code) override;

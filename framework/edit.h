@@ -2,7 +2,4 @@
 
 #include "framework/wnd.h"
 
-class CEdit : public CWnd {
- public:
-  BOOL SetReadOnly(BOOL readOnly = TRUE);
-};
+class CEdit : public CWnd {};

@@ -49,10 +49,8 @@ class CWnd : public CCmdTarget {
   void GetWindowText(CString& text) const;
   CString GetWindowText() const;
   DWORD GetStyle() const;
-  DWORD GetExStyle() const;
   BOOL ModifyStyle(DWORD remove, DWORD add);
   BOOL EnableWindow(BOOL enable = TRUE);
-  BOOL IsWindowEnabled() const;
 
   // Family.
   int GetDlgCtrlID() const;
@@ -65,24 +63,18 @@ class CWnd : public CCmdTarget {
   void GetWindowRect(RECT* rect) const;
   void GetClientRect(RECT* rect) const;
   void ScreenToClient(RECT* rect) const;
-  void ClientToScreen(RECT* rect) const;
   BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags);
-  void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
   void Invalidate(BOOL erase = TRUE);
-  void InvalidateRect(const RECT* rect, BOOL erase = TRUE);
   BOOL IsIconic() const;
 
   // Drawing and fonts. A context from GetDC holds the stock system font.
   CDC* GetDC();
   int ReleaseDC(CDC* dc);
   CFont* GetFont() const;
-  void SetFont(CFont* font, BOOL redraw = TRUE);
 
   HICON SetIcon(HICON icon, BOOL bigIcon);
   HICON GetIcon(BOOL bigIcon) const;
   CMenu* GetSystemMenu(BOOL revert) const;
-
-  int MessageBox(const char* text, const char* caption = nullptr, UINT type = MB_OK);
 
   // Handlers with default behaviour, for derived classes to fall back on.
   void OnPaint() { Default(); }

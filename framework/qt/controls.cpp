@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include "framework/edit.h"
 #include "framework/list_box.h"
 #include "framework/qt/edit_window.h"
 #include "framework/qt/list_box_window.h"
@@ -63,9 +62,4 @@ void CListBox::GetText(int index, CString& text) const {
   ListBoxWindow* list = ListOf(m_hWnd);
   const QListWidgetItem* item = list ? list->item(index) : nullptr;
   text = item ? CString(item->text().toStdString()) : CString();
-}
-
-BOOL CEdit::SetReadOnly(BOOL readOnly) {
-  ModifyStyle(readOnly ? 0 : ES_READONLY, readOnly ? ES_READONLY : 0);
-  return m_hWnd != nullptr;
 }

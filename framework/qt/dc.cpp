@@ -26,15 +26,11 @@ COLORREF CDC::SetTextColor(COLORREF color) {
   return previous;
 }
 
-COLORREF CDC::GetTextColor() const { return m_hDC->textColor; }
-
 int CDC::SetBkMode(int mode) {
   const int previous = m_hDC->bkMode;
   m_hDC->bkMode = mode;
   return previous;
 }
-
-int CDC::GetBkMode() const { return m_hDC->bkMode; }
 
 CFont* CDC::SelectObject(CFont* font) {
   CFont* previous = CFont::FromHandle(m_hDC->font);

@@ -83,11 +83,6 @@ void CDialog::EndDialog(int result) {
   if (auto* window = m_hWnd ? dynamic_cast<DialogWindow*>(m_hWnd) : nullptr) window->End(result);
 }
 
-int CDialog::GetDefID() const {
-  auto* window = m_hWnd ? dynamic_cast<DialogWindow*>(m_hWnd) : nullptr;
-  return window ? window->DefaultButtonId() : IDOK;
-}
-
 BOOL CDialog::PreTranslateMessage(MSG* msg) {
   if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) return IsDialogMessage(msg);
   return FALSE;

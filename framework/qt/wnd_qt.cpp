@@ -3,7 +3,6 @@
 #include <QApplication>
 
 #include "framework/dc.h"
-#include "framework/message_box.h"
 #include "framework/qt/button_window.h"
 #include "framework/qt/dialog_window.h"
 #include "framework/qt/gdi_objects.h"
@@ -26,8 +25,6 @@ class MeasuringDC : public CDC {
 };
 
 RECT ToRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
-
-QRect ToQRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 }  // namespace
 
@@ -63,8 +60,6 @@ DWORD CWnd::GetStyle() const {
   return style;
 }
 
-DWORD CWnd::GetExStyle() const { return m_hWnd ? m_hWnd->styleEx : 0; }
-
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add) {
   if (!m_hWnd) return FALSE;
   const DWORD style = (m_hWnd->styleBits & ~remove) | add;
@@ -80,8 +75,6 @@ BOOL CWnd::EnableWindow(BOOL enable) {
   m_hWnd->widget->setEnabled(enable != FALSE);
   return wasDisabled;
 }
-
-BOOL CWnd::IsWindowEnabled() const { return m_hWnd && m_hWnd->widget->isEnabled(); }
 
 int CWnd::GetDlgCtrlID() const { return m_hWnd ? m_hWnd->id : 0; }
 
@@ -117,14 +110,6 @@ void CWnd::ScreenToClient(RECT* rect) const {
   *rect = {rect->left + dx, rect->top + dy, rect->right + dx, rect->bottom + dy};
 }
 
-void CWnd::ClientToScreen(RECT* rect) const {
-  if (!m_hWnd || !rect) return;
-  const QPoint origin = m_hWnd->widget->mapToGlobal(QPoint(rect->left, rect->top));
-  const LONG dx = origin.x() - rect->left;
-  const LONG dy = origin.y() - rect->top;
-  *rect = {rect->left + dx, rect->top + dy, rect->right + dx, rect->bottom + dy};
-}
-
 BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags) {
   if (!m_hWnd) return FALSE;
   QWidget* w = m_hWnd->widget;
@@ -134,23 +119,8 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, U
   return TRUE;
 }
 
-void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
-  if (!m_hWnd) return;
-  m_hWnd->widget->setGeometry(x, y, width, height);
-  if (repaint) m_hWnd->widget->update();
-}
-
 void CWnd::Invalidate(BOOL) {
   if (m_hWnd) m_hWnd->widget->update();
-}
-
-void CWnd::InvalidateRect(const RECT* rect, BOOL) {
-  if (!m_hWnd) return;
-  if (rect) {
-    m_hWnd->widget->update(ToQRect(*rect));
-  } else {
-    m_hWnd->widget->update();
-  }
 }
 
 BOOL CWnd::IsIconic() const { return m_hWnd && m_hWnd->widget->window()->isMinimized(); }
@@ -163,13 +133,6 @@ int CWnd::ReleaseDC(CDC* dc) {
 }
 
 CFont* CWnd::GetFont() const { return m_hWnd ? CFont::FromHandle(m_hWnd->hfont) : nullptr; }
-
-void CWnd::SetFont(CFont* font, BOOL redraw) {
-  if (!m_hWnd || !font || !font->m_hObject) return;
-  m_hWnd->hfont = font->m_hObject;
-  m_hWnd->widget->setFont(font->m_hObject->font);
-  if (redraw) m_hWnd->widget->update();
-}
 
 HICON CWnd::SetIcon(HICON icon, BOOL bigIcon) {
   auto* dialog = m_hWnd ? dynamic_cast<DialogWindow*>(m_hWnd) : nullptr;
@@ -185,8 +148,6 @@ CMenu* CWnd::GetSystemMenu(BOOL revert) const {
   auto* dialog = m_hWnd ? dynamic_cast<DialogWindow*>(m_hWnd) : nullptr;
   return dialog ? dialog->SystemMenu(revert != FALSE) : nullptr;
 }
-
-int CWnd::MessageBox(const char* text, const char*, UINT type) { return AfxMessageBox(text, type); }
 
 BOOL CWnd::IsDialogMessage(MSG* msg) {
   auto* dialog = m_hWnd ? dynamic_cast<DialogWindow*>(m_hWnd) : nullptr;
