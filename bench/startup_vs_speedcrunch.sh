@@ -42,13 +42,7 @@
 # headers for the probe (apt-get install gcc libx11-dev), dbus-daemon, and
 # SpeedCrunch itself (apt-get install speedcrunch).
 set -euo pipefail
-if [[ $# -lt 1 || $# -gt 2 ]]; then
-  echo "usage: $0 PATH/TO/vortexcalc [RUNS]" >&2
-  exit 2
-fi
-VORTEXCALC=$(realpath "$1")
-runs=${2:-11}
-[[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "RUNS must be a positive number" >&2; exit 2; }
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/program_and_runs.sh"
 SETTLE_MS=${SETTLE_MS:-500}
 [[ $SETTLE_MS =~ ^[0-9]+$ ]] || { echo "SETTLE_MS must be a number of milliseconds" >&2; exit 2; }
 SPEEDCRUNCH=$(command -v "${SPEEDCRUNCH:-speedcrunch}") || {

@@ -10,13 +10,7 @@
 # (`--sync` would poll only every half second), so figures carry about 10 ms
 # of polling granularity.
 set -euo pipefail
-if [[ $# -lt 1 || $# -gt 2 ]]; then
-  echo "usage: $0 PATH/TO/vortexcalc [RUNS]" >&2
-  exit 2
-fi
-VORTEXCALC=$(realpath "$1")
-runs=${2:-11}
-[[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "RUNS must be a positive number" >&2; exit 2; }
+source "$(dirname "${BASH_SOURCE[0]}")/program_and_runs.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/virtual_display.sh"
 readonly MAIN_TITLE='^Vortex Shedding Calculator,'
 
