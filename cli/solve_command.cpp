@@ -53,8 +53,9 @@ int RunSolve(const Invocation& invocation) {
   if (!outcome.solved) {
     const auto slot = static_cast<std::size_t>(outcome.failedSlot - 1);
     const std::string label = shedding::SlotLabels(invocation.analysis, invocation.units)[slot];
-    std::fprintf(stderr, "%s: slot %d \"%s\" must be greater than 1e-40, got \"%.*s\"\n",
-                 kInputError.data(), outcome.failedSlot, label.c_str(),
+    const std::string threshold = shedding::FormatGeneral(shedding::InputThreshold, 0, 6);
+    std::fprintf(stderr, "%s: slot %d \"%s\" must be greater than %s, got \"%.*s\"\n",
+                 kInputError.data(), outcome.failedSlot, label.c_str(), threshold.c_str(),
                  static_cast<int>(texts[slot].size()), texts[slot].data());
     return kFailure;
   }
