@@ -13,7 +13,7 @@ packages=(
   # opening links through the desktop
   xdg-utils
   # tests and benchmarks: a virtual display and a driver for end-to-end runs
-  libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils
+  libgtest-dev libbenchmark-dev xvfb xdotool
   # the German locale the number tests run under (decimal comma)
   locales
   # install and package tests: the desktop-entry and AppStream validators,
