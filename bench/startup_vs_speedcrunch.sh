@@ -29,7 +29,8 @@
 # empty result display, the expression editor) with a "Type an expression
 # here" hint beside the editor.
 #
-# Environment: SPEEDCRUNCH (default: speedcrunch on PATH); SETTLE_MS;
+# Environment: SPEEDCRUNCH (default: speedcrunch on PATH; "none" measures
+# vortexcalc alone); SETTLE_MS;
 # BENCH_DESKTOP, given to both as XDG_CURRENT_DESKTOP (with GNOME both
 # toolkits load their GTK 3 platform theme where it is installed, as
 # qt6-gtk-platformtheme is wherever libqt6gui6's recommendations are);
@@ -42,14 +43,26 @@
 # headers for the probe (apt-get install gcc libx11-dev), dbus-daemon, and
 # SpeedCrunch itself (apt-get install speedcrunch).
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/program_and_runs.sh"
+if [[ $# -lt 1 || $# -gt 2 ]]; then
+  echo "usage: $0 PATH/TO/vortexcalc [RUNS]" >&2
+  exit 2
+fi
+VORTEXCALC=$(realpath "$1")
+runs=${2:-11}
+[[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "RUNS must be a positive number" >&2; exit 2; }
 SETTLE_MS=${SETTLE_MS:-500}
 [[ $SETTLE_MS =~ ^[0-9]+$ ]] || { echo "SETTLE_MS must be a number of milliseconds" >&2; exit 2; }
-SPEEDCRUNCH=$(command -v "${SPEEDCRUNCH:-speedcrunch}") || {
-  echo "SpeedCrunch is not installed: apt-get install speedcrunch (or set SPEEDCRUNCH)" >&2
-  exit 1
-}
 [[ -x $VORTEXCALC ]] || { echo "$VORTEXCALC is not a program" >&2; exit 1; }
+# The programs measured, by name, and their paths.
+declare -A programs=([vortexcalc]=$VORTEXCALC)
+names=(vortexcalc)
+if [[ ${SPEEDCRUNCH:-} != none ]]; then
+  programs[speedcrunch]=$(command -v "${SPEEDCRUNCH:-speedcrunch}") || {
+    echo "SpeedCrunch is not installed: apt-get install speedcrunch (or set SPEEDCRUNCH, or SPEEDCRUNCH=none)" >&2
+    exit 1
+  }
+  names+=(speedcrunch)
+fi
 # The whole measurement runs on a session bus of its own, ended with it.
 if [[ -z ${STARTUP_BENCH_BUS:-} ]]; then
   command -v dbus-run-session >/dev/null || { echo "dbus-run-session is missing: apt-get install dbus-daemon" >&2; exit 1; }
@@ -255,23 +268,18 @@ echo "versions: SpeedCrunch $(dpkg-query -W -f '${Version}' speedcrunch 2>/dev/n
 echo "load average before: $(load); $runs runs each after one warm-up; settle $SETTLE_MS ms;" \
   "desktop: ${BENCH_DESKTOP:-none}; scheduling: $(chrt -p $$ | sed -n 's/.*policy: //p')"
 
-start_once "$VORTEXCALC" # warm-up: page cache, font cache
-start_once "$SPEEDCRUNCH"
+for name in "${names[@]}"; do start_once "${programs[$name]}"; done # warm-up: page cache, font cache
 for ((run = 1; run <= runs; run++)); do
   echo "run $run:"
-  if ((run % 2)); then
-    measure vortexcalc "$VORTEXCALC"
-    measure speedcrunch "$SPEEDCRUNCH"
-  else
-    measure speedcrunch "$SPEEDCRUNCH"
-    measure vortexcalc "$VORTEXCALC"
-  fi
+  order=("${names[@]}")
+  ((run % 2)) || mapfile -t order < <(printf '%s\n' "${names[@]}" | tac)
+  for name in "${order[@]}"; do measure "$name" "${programs[$name]}"; done
 done
 echo "load average after: $(load)"
 
 echo
 printf '%-12s %30s   %30s\n' "" "first paint ms (min/median/max)" "peak RSS MB (min/median/max)"
-for name in vortexcalc speedcrunch; do
+for name in "${names[@]}"; do
   read -r -a paints <<<"${paint_times[$name]}"
   read -r -a rss <<<"${peak_rss[$name]}"
   read -r pmin pmed pmax < <(summary "${paints[@]}")
@@ -281,6 +289,7 @@ for name in vortexcalc speedcrunch; do
   printf '%-12s %30s   %30s\n' "$name" "$pmin / $pmed / $pmax" \
     "$(megabytes "$rmin") / $(megabytes "$rmed") / $(megabytes "$rmax")"
 done
+[[ -v programs[speedcrunch] ]] || exit 0
 awk -v p="${median_paint[vortexcalc]}" -v q="${median_paint[speedcrunch]}" \
   -v r="${median_rss[vortexcalc]}" -v s="${median_rss[speedcrunch]}" \
   'BEGIN { printf "ratio of medians, vortexcalc / speedcrunch: first paint %.2f, peak RSS %.2f\n", p / q, r / s }'
