@@ -12,12 +12,9 @@ seconds=${1:-15}
 shift $(( $# > 0 ? 1 : 0 ))
 build_dir=${VORTEX_FUZZ_BUILD_DIR:-build-fuzz}
 harnesses=(fuzz_number_path fuzz_mime_apps fuzz_desktop_entry fuzz_command_words)
-werror=OFF
-[[ "${CI:-}" == "true" ]] && werror=ON
 
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVORTEX_BUILD_FUZZERS=ON \
-  -DVORTEX_BUILD_TESTS=OFF -DVORTEX_BUILD_BENCHMARKS=OFF -DVORTEX_WERROR="$werror" >/dev/null
-cmake --build "$build_dir" --target "${harnesses[@]}" >/dev/null
+VORTEX_BUILD_DIR="$build_dir" VORTEX_BUILD_TARGETS="${harnesses[*]}" scripts/build.sh \
+  -DCMAKE_CXX_COMPILER=clang++ -DVORTEX_BUILD_FUZZERS=ON -DVORTEX_BUILD_TESTS=OFF -DVORTEX_BUILD_BENCHMARKS=OFF >/dev/null
 
 for harness in "${harnesses[@]}"; do
   # New inputs go to the build folder's corpus; the seeds stay as they are.

@@ -7,10 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build_dir=${VORTEX_ASAN_BUILD_DIR:-build-asan}
-sanitize="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 
-VORTEX_BUILD_DIR="$build_dir" scripts/build.sh \
-  -DCMAKE_CXX_FLAGS="$sanitize" -DVORTEX_BUILD_BENCHMARKS=OFF
+VORTEX_BUILD_DIR="$build_dir" scripts/build.sh -DVORTEX_SANITIZE=ON -DVORTEX_BUILD_BENCHMARKS=OFF
 
 # Leaks inside the libraries under Qt (libdbus, say) are not ours: the
 # suppressions name them one by one. Child processes (strouhal, vortexcalc)

@@ -3,7 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
 scripts/build.sh
 ctest --test-dir "${VORTEX_BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
 
