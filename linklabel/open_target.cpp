@@ -4,12 +4,12 @@
 #include <cstring>
 
 #include "framework/afxwin.h"
+#include "platform/result_codes.h"
 
 namespace {
 
 constexpr std::size_t kCommandLineSize = 520;
 constexpr long kRegistryValueSize = 260;
-constexpr const char kOpenCommandKey[] = "\\shell\\open\\command";
 
 struct FailureText {
   std::uint32_t code;
@@ -17,19 +17,19 @@ struct FailureText {
 };
 
 constexpr FailureText kFailureTexts[] = {
-    {0, "The operating system is out\nof memory or resources."},
-    {2, "The specified file was not found."},
-    {3, "The specified path was not found."},
-    {5, "The operating system denied\naccess to the specified file."},
-    {8, "There was not enough memory to complete the operation."},
-    {11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
-    {26, "A sharing violation occurred. "},
-    {27, "The filename association is\nincomplete or invalid."},
-    {28, "The DDE transaction could not\nbe completed because the request timed out."},
-    {29, "The DDE transaction failed."},
-    {30, "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed."},
-    {31, "There is no application associated\nwith the given filename extension."},
-    {32, "The specified dynamic-link library was not found."},
+    {platform::kOutOfResources, "The operating system is out\nof memory or resources."},
+    {platform::kFileNotFound, "The specified file was not found."},
+    {platform::kPathNotFound, "The specified path was not found."},
+    {platform::kAccessDenied, "The operating system denied\naccess to the specified file."},
+    {platform::kOutOfMemory, "There was not enough memory to complete the operation."},
+    {platform::kBadFormat, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
+    {platform::kSharingViolation, "A sharing violation occurred. "},
+    {platform::kAssociationIncomplete, "The filename association is\nincomplete or invalid."},
+    {platform::kDdeTimeout, "The DDE transaction could not\nbe completed because the request timed out."},
+    {platform::kDdeFailed, "The DDE transaction failed."},
+    {platform::kDdeBusy, "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed."},
+    {platform::kNoAssociation, "There is no application associated\nwith the given filename extension."},
+    {platform::kDllNotFound, "The specified dynamic-link library was not found."},
 };
 
 }  // namespace
@@ -62,13 +62,14 @@ int OpenTarget(const char* target, int showCommand) {
     return ReadClassesRootDefault(platform::HKEY_CLASSES_ROOT, subkey, commandLine) == platform::ERROR_SUCCESS &&
            commandLine[0] != '\0';
   };
-  if (!readDefault(".htm")) return shellResult;
-  std::strcat(commandLine, kOpenCommandKey);  // a value is under 260 bytes, so this fits
+  if (!readDefault(platform::kWebPageExtension.data())) return shellResult;
+  // A value is under 260 bytes, so this fits.
+  std::strcat(commandLine, platform::kOpenCommandKey.data());
   if (!readDefault(commandLine)) return shellResult;
 
   // Cut at the placeholder, quoted or not. The text is UTF-8, where a
   // byte-wise search for ASCII never matches inside a multibyte character.
-  char* placeholder = std::strstr(commandLine, "\"%1\"");
+  char* placeholder = std::strstr(commandLine, platform::kTargetPlaceholder.data());
   if (!placeholder) placeholder = std::strstr(commandLine, "%1");
   if (placeholder) *placeholder = '\0';
 

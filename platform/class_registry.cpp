@@ -2,11 +2,14 @@
 
 #include <array>
 #include <cstring>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 #include "platform/ascii_case.h"
 #include "platform/desktop_entry.h"
 #include "platform/installed_applications.h"
+#include "platform/xdg_locations.h"
 
 namespace platform {
 namespace {
@@ -16,14 +19,12 @@ struct ExtensionType {
   std::string_view mimeType;
 };
 constexpr std::array<ExtensionType, 2> kExtensionTypes{{
-    {".htm", "text/html"},
+    {kWebPageExtension, "text/html"},
     {".html", "text/html"},
 }};
 
-constexpr std::string_view kOpenCommandSuffix = "\\shell\\open\\command";
-
-}  // namespace
-
+// The default value of subKey below HKEY_CLASSES_ROOT, or nothing when there
+// is no such key.
 std::optional<std::string> ClassesRootDefault(std::string_view subKey,
                                               const XdgLocations& locations) {
   for (const ExtensionType& known : kExtensionTypes) {
@@ -31,12 +32,14 @@ std::optional<std::string> ClassesRootDefault(std::string_view subKey,
       return DefaultApplication(known.mimeType, locations);
     }
   }
-  if (!EndsWithIgnoringAsciiCase(subKey, kOpenCommandSuffix)) return std::nullopt;
-  const std::string_view id = subKey.substr(0, subKey.size() - kOpenCommandSuffix.size());
+  if (!EndsWithIgnoringAsciiCase(subKey, kOpenCommandKey)) return std::nullopt;
+  const std::string_view id = subKey.substr(0, subKey.size() - kOpenCommandKey.size());
   const std::optional<std::string> entry = InstalledDesktopEntry(id, locations.applicationFolders);
   if (!entry) return std::nullopt;
   return OpenCommandOfEntry(*entry);
 }
+
+}  // namespace
 
 RegError ClassRegistry::Open(HKEY root, const char* subKey, HKEY* result) {
   if (result == nullptr) return ERROR_INVALID_PARAMETER;

@@ -10,22 +10,11 @@
 
 #include <map>
 #include <mutex>
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "platform/services.h"
-#include "platform/xdg_locations.h"
 
 namespace platform {
-
-constexpr RegError ERROR_INVALID_HANDLE = 6;
-constexpr RegError ERROR_INVALID_PARAMETER = 87;
-
-// The default value of subKey below HKEY_CLASSES_ROOT, or nothing when there
-// is no such key.
-std::optional<std::string> ClassesRootDefault(std::string_view subKey,
-                                              const XdgLocations& locations);
 
 class ClassRegistry {
  public:

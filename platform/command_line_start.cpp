@@ -14,12 +14,12 @@ ResultCode StartCommandLine(const char* commandLine, std::size_t targetOffset) {
   const std::string_view line(commandLine);
   if (targetOffset > line.size()) return kFileNotFound;
   const std::string_view target = line.substr(targetOffset);
-  if (target.starts_with('-')) return kAccessDenied;
+  if (IsOptionLike(target)) return kAccessDenied;
   std::optional<std::vector<std::string>> words = SplitCommandWords(line.substr(0, targetOffset));
   if (!words || words->empty()) return kFileNotFound;
   words->emplace_back(target);
   pid_t program = 0;
-  if (const int error = StartProgram(*words, program); error != 0) return CodeForStartError(error);
+  if (const ResultCode started = StartProgram(*words, program); started != kStarted) return started;
   ReapInBackground(program);
   return kStarted;
 }

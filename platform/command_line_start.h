@@ -15,7 +15,7 @@ namespace platform {
 //   2 for no command line, an offset beyond its end, no words before the
 //     target, or a double quote left open (no program to start);
 //   5 for a target starting with "-" (the program would read it as an option);
-//   otherwise CodeForStartError (missing program -> 2, and so on).
+//   otherwise StartProgram's code (missing program -> 2, and so on).
 ResultCode StartCommandLine(const char* commandLine, std::size_t targetOffset);
 
 }  // namespace platform

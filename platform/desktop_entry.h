@@ -6,11 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+#include "platform/services.h"  // kTargetPlaceholder
 
-// The placeholder an open command holds where the target goes, quotes
-// included.
-constexpr std::string_view kTargetPlaceholder = "\"%1\"";
+namespace platform {
 
 // A string key of the [Desktop Entry] group, escapes decoded.
 std::optional<std::string> DesktopEntryString(std::string_view entryText, std::string_view key);
@@ -20,8 +18,11 @@ bool IsHiddenEntry(std::string_view entryText);
 
 // An Exec value (escapes already decoded) as an open command in the syntax of
 // command_words.h:
-//   - the first %u, %U, %f or %F becomes the placeholder "%1" (in the middle
-//     of a word it stays there: --url=%u becomes --url="%1");
+//   - the first %u, %U, %f or %F becomes the placeholder "%1", in place: in
+//     the middle of a word the command still reads it as part of that word
+//     (--url=%u becomes --url="%1"). A reader that cuts the command at the
+//     placeholder and appends the target as a word of its own, as the link
+//     fallback does, passes "--url=" and the target as two words instead;
 //   - every other field code (a second file code, %i, %c, %k, the deprecated
 //     %d %D %n %N %v %m, unknown ones and a lone % at a word's end) is
 //     dropped, and a word left empty by that goes;

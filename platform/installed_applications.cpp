@@ -40,13 +40,16 @@ std::optional<path> FindBelow(const path& folder, std::string_view name, int lev
   return std::nullopt;
 }
 
-}  // namespace
-
+// A desktop-entry id we look for on disk: a file name ending in ".desktop",
+// at most 255 bytes, without "/", "\" or NUL.
 bool IsValidDesktopId(std::string_view id) {
   return id.ends_with(".desktop") && id.size() <= kMaxFileNameSize &&
          id.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
+// The file of a desktop entry, first found in folder order. Within a folder,
+// "foo-bar.desktop" is looked for as that file, then as "foo/bar.desktop"
+// (and deeper, one "-" per folder level), never through "." or "..".
 std::optional<path> FindDesktopEntryFile(std::string_view id,
                                          const std::vector<path>& applicationFolders) {
   if (!IsValidDesktopId(id)) return std::nullopt;
@@ -55,6 +58,8 @@ std::optional<path> FindDesktopEntryFile(std::string_view id,
   }
   return std::nullopt;
 }
+
+}  // namespace
 
 std::optional<std::string> InstalledDesktopEntry(std::string_view id,
                                                  const std::vector<path>& applicationFolders) {
@@ -69,11 +74,10 @@ std::optional<std::string> DefaultApplication(std::string_view mimeType,
                                               const XdgLocations& locations) {
   std::vector<MimeAssociations> files;
   for (const path& folder : locations.mimeappsFolders) {
-    for (const path& file : MimeappsFilesIn(folder, locations.desktopNames)) {
-      const std::optional<std::string> text = ReadTextFile(file);
+    for (const MimeappsFile& file : MimeappsFilesIn(folder, locations.desktopNames)) {
+      const std::optional<std::string> text = ReadTextFile(file.path);
       if (!text) continue;
-      const bool desktopSpecific = file.filename() != "mimeapps.list";
-      files.push_back(ReadMimeAssociations(*text, mimeType, desktopSpecific));
+      files.push_back(ReadMimeAssociations(*text, mimeType, file.desktopSpecific));
     }
   }
   std::vector<std::vector<std::string>> caches;

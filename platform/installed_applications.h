@@ -12,19 +12,11 @@
 
 namespace platform {
 
-// A desktop-entry id we look for on disk: a file name ending in ".desktop",
-// at most 255 bytes, without "/", "\" or NUL.
-bool IsValidDesktopId(std::string_view id);
-
-// The file of a desktop entry, first found in folder order. Within a folder,
-// "foo-bar.desktop" is looked for as that file, then as "foo/bar.desktop"
-// (and deeper, one "-" per folder level), never through "." or "..".
-std::optional<std::filesystem::path> FindDesktopEntryFile(
-    std::string_view id, const std::vector<std::filesystem::path>& applicationFolders);
-
 // The text of the entry that id names, when it is installed: its file is
 // found and readable, and not hidden (a hidden entry also hides entries of
-// the same id in later folders).
+// the same id in later folders). id must be a plain file name ending in
+// ".desktop"; the first folder holding it wins, where "foo-bar.desktop" may
+// also be "foo/bar.desktop" (one "-" per folder level).
 std::optional<std::string> InstalledDesktopEntry(
     std::string_view id, const std::vector<std::filesystem::path>& applicationFolders);
 

@@ -1,5 +1,7 @@
 #include "platform/key_file.h"
 
+#include "platform/text_parts.h"
+
 namespace platform {
 namespace {
 
@@ -12,38 +14,26 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-// Calls visit(line) for each line without its end; stops when visit returns true.
-template <typename Visit>
-void ForEachLine(std::string_view text, Visit visit) {
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    if (visit(line)) return;
-  }
-}
-
 }  // namespace
 
 std::optional<std::string_view> KeyFileValue(std::string_view text, std::string_view group,
                                              std::string_view key) {
-  std::optional<std::string_view> value;
   bool inGroup = false;
-  ForEachLine(text, [&](std::string_view line) {
+  while (!text.empty()) {
+    std::string_view line = TakePart(text, '\n');
+    if (line.ends_with('\r')) line.remove_suffix(1);
     line = Trim(line);
-    if (line.empty() || line.starts_with('#')) return false;
+    if (line.empty() || line.starts_with('#')) continue;
     if (line.starts_with('[') && line.ends_with(']')) {
       inGroup = line.substr(1, line.size() - 2) == group;
-      return false;
+      continue;
     }
-    if (!inGroup) return false;
+    if (!inGroup) continue;
     const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos || Trim(line.substr(0, equals)) != key) return false;
-    value = Trim(line.substr(equals + 1));
-    return true;
-  });
-  return value;
+    if (equals == std::string_view::npos || Trim(line.substr(0, equals)) != key) continue;
+    return Trim(line.substr(equals + 1));
+  }
+  return std::nullopt;
 }
 
 std::string DecodeKeyFileString(std::string_view raw) {
@@ -82,10 +72,8 @@ std::string DecodeKeyFileString(std::string_view raw) {
 std::vector<std::string> SplitKeyFileList(std::string_view raw) {
   std::vector<std::string> items;
   while (!raw.empty()) {
-    const std::size_t end = raw.find(';');
-    const std::string_view item = Trim(raw.substr(0, end));
+    const std::string_view item = Trim(TakePart(raw, ';'));
     if (!item.empty()) items.emplace_back(item);
-    raw = end == std::string_view::npos ? std::string_view() : raw.substr(end + 1);
   }
   return items;
 }

@@ -38,9 +38,8 @@ class CleanSignals {
   posix_spawnattr_t attributes_;
 };
 
-}  // namespace
-
-int StartProgram(const std::vector<std::string>& argv, pid_t& child) {
+// Returns 0 and sets child, or the errno that kept the program from starting.
+int Spawn(const std::vector<std::string>& argv, pid_t& child) {
   if (argv.empty()) return ENOENT;
   std::vector<char*> words;
   words.reserve(argv.size() + 1);
@@ -72,6 +71,13 @@ ResultCode CodeForStartError(int error) {
     default:
       return kOutOfResources;
   }
+}
+
+}  // namespace
+
+ResultCode StartProgram(const std::vector<std::string>& argv, pid_t& child) {
+  const int error = Spawn(argv, child);
+  return error == 0 ? kStarted : CodeForStartError(error);
 }
 
 }  // namespace platform

@@ -1,10 +1,11 @@
 #pragma once
-// Starting a program directly, never through a shell, and what a failed
-// start means in the classic result codes.
+// Starting a program directly, never through a shell, with the classic result
+// code for how that went.
 
 #include <sys/types.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/services.h"
@@ -13,14 +14,17 @@ namespace platform {
 
 // Starts argv[0] (searched on PATH when it holds no slash) with exactly the
 // words of argv, in this process's environment, with a clear signal mask and
-// default signal handling. Returns 0 and sets child, or the errno that kept
-// the program from starting. The caller must reap the child.
-int StartProgram(const std::vector<std::string>& argv, pid_t& child);
-
-// The result code for an errno from StartProgram:
+// default signal handling. Returns kStarted and sets child, or the code for
+// the errno that kept the program from starting:
 //   ENOENT -> 2; ENOTDIR, ENAMETOOLONG, ELOOP -> 3; EACCES, EPERM -> 5;
 //   ENOMEM, E2BIG -> 8; ENOEXEC, ELIBBAD -> 11; ETXTBSY -> 26;
 //   anything else (EAGAIN, EMFILE, ...) -> 0, out of memory or resources.
-ResultCode CodeForStartError(int error);
+// The caller must reap the child.
+ResultCode StartProgram(const std::vector<std::string>& argv, pid_t& child);
+
+// Whether a target handed to a program as an argument would read as an
+// option there. The services refuse such a target (kAccessDenied) rather
+// than let it change what the program does.
+constexpr bool IsOptionLike(std::string_view target) { return target.starts_with('-'); }
 
 }  // namespace platform

@@ -1,5 +1,5 @@
 #pragma once
-// The classic result codes the shell-open and command-start services return.
+// The classic result codes of the shell-open and command-start services.
 // The link code shows a message for each of the failure codes.
 
 #include "platform/services.h"
@@ -15,6 +15,12 @@ constexpr ResultCode kBadFormat = 11;
 constexpr ResultCode kSharingViolation = 26;
 constexpr ResultCode kAssociationIncomplete = 27;
 constexpr ResultCode kNoAssociation = 31;
+// The desktop's services never give these, but other services may, and the
+// link code explains them too.
+constexpr ResultCode kDdeTimeout = 28;
+constexpr ResultCode kDdeFailed = 29;
+constexpr ResultCode kDdeBusy = 30;
+constexpr ResultCode kDllNotFound = 32;
 // Any value above 32 means success to both callers; this is the one we give.
 constexpr ResultCode kStarted = 33;
 

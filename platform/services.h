@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace platform {
 
@@ -17,12 +18,22 @@ using ResultCode = std::intptr_t;
 using RegError = long;
 constexpr RegError ERROR_SUCCESS = 0;
 constexpr RegError ERROR_FILE_NOT_FOUND = 2;
+constexpr RegError ERROR_INVALID_HANDLE = 6;
+constexpr RegError ERROR_INVALID_PARAMETER = 87;
 constexpr RegError ERROR_MORE_DATA = 234;
 
 // A key of the read-only class registry.
 using HKEY = std::uintptr_t;
 constexpr HKEY HKEY_CLASSES_ROOT = 0x80000000u;
 constexpr unsigned long KEY_QUERY_VALUE = 0x0001;
+
+// Names the registry and its readers agree on: the web-page extension whose
+// default value names the browser's class, the key below a class holding its
+// open command, and the placeholder, quotes included, where that command
+// takes the target. Views of string literals, so data() is a C string.
+constexpr std::string_view kWebPageExtension = ".htm";
+constexpr std::string_view kOpenCommandKey = "\\shell\\open\\command";
+constexpr std::string_view kTargetPlaceholder = "\"%1\"";
 
 class Services {
  public:

@@ -5,9 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstddef>
 
 namespace platform {
 namespace {
+
+// Larger files are not configuration files we know; they are not read.
+constexpr std::size_t kMaxTextFileSize = std::size_t{1} << 20;
 
 class FileDescriptor {
  public:

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/ascii_case.h"
+#include "platform/text_parts.h"
 
 namespace platform {
 namespace {
@@ -16,12 +17,12 @@ std::string_view Variable(const char* name) {
   return value == nullptr ? std::string_view() : std::string_view(value);
 }
 
+// The parts of a colon-separated list, empty ones left out.
 std::vector<std::string_view> SplitColons(std::string_view text) {
   std::vector<std::string_view> parts;
   while (!text.empty()) {
-    const std::size_t end = text.find(':');
-    if (end != 0) parts.push_back(text.substr(0, end));
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    const std::string_view part = TakePart(text, ':');
+    if (!part.empty()) parts.push_back(part);
   }
   return parts;
 }
@@ -80,11 +81,13 @@ XdgLocations CurrentXdgLocations() {
   return locations;
 }
 
-std::vector<path> MimeappsFilesIn(const path& folder,
-                                  const std::vector<std::string>& desktopNames) {
-  std::vector<path> files;
-  for (const std::string& name : desktopNames) files.push_back(folder / (name + "-mimeapps.list"));
-  files.push_back(folder / "mimeapps.list");
+std::vector<MimeappsFile> MimeappsFilesIn(const path& folder,
+                                          const std::vector<std::string>& desktopNames) {
+  std::vector<MimeappsFile> files;
+  for (const std::string& name : desktopNames) {
+    files.push_back({folder / (name + "-mimeapps.list"), true});
+  }
+  files.push_back({folder / "mimeapps.list", false});
   return files;
 }
 

@@ -27,9 +27,14 @@ struct XdgLocations {
 // $HOME the home defaults are left out.
 XdgLocations CurrentXdgLocations();
 
+struct MimeappsFile {
+  std::filesystem::path path;
+  bool desktopSpecific;  // "<desktop>-mimeapps.list", not "mimeapps.list"
+};
+
 // The mimeapps.list files of a folder, in lookup order: one
 // "<desktop>-mimeapps.list" per desktop name, then "mimeapps.list".
-std::vector<std::filesystem::path> MimeappsFilesIn(const std::filesystem::path& folder,
-                                                   const std::vector<std::string>& desktopNames);
+std::vector<MimeappsFile> MimeappsFilesIn(const std::filesystem::path& folder,
+                                          const std::vector<std::string>& desktopNames);
 
 }  // namespace platform

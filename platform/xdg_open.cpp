@@ -2,6 +2,9 @@
 
 #include <sys/wait.h>
 
+#include <chrono>
+#include <optional>
+
 #include "platform/ascii_case.h"
 #include "platform/child_reaper.h"
 #include "platform/process_start.h"
@@ -10,25 +13,15 @@
 namespace platform {
 namespace {
 
+// How long we wait for the opener's verdict (see OpenWithDesktop).
+constexpr std::chrono::milliseconds kOpenerVerdictWait{1000};
+
 // No verb, or an empty one, means the default verb, which is "open".
 bool IsOpenVerb(const char* verb) {
   return verb == nullptr || *verb == '\0' || EqualsIgnoringAsciiCase(verb, "open");
 }
 
-}  // namespace
-
-ResultCode OpenWithDesktop(const char* verb, const char* target) {
-  if (!IsOpenVerb(verb)) return kNoAssociation;
-  if (target == nullptr || *target == '\0') return kFileNotFound;
-  if (*target == '-') return kAccessDenied;
-  pid_t opener = 0;
-  if (const int error = StartProgram({"xdg-open", target}, opener); error != 0) {
-    return CodeForStartError(error);
-  }
-  const std::optional<int> status = AwaitExit(opener, kOpenerVerdictWait);
-  return status ? CodeForOpenerStatus(*status) : kStarted;
-}
-
+// The result code for xdg-open's wait status (see OpenWithDesktop).
 ResultCode CodeForOpenerStatus(int waitStatus) {
   if (!WIFEXITED(waitStatus)) return kNoAssociation;
   switch (WEXITSTATUS(waitStatus)) {
@@ -41,6 +34,20 @@ ResultCode CodeForOpenerStatus(int waitStatus) {
     default:
       return kNoAssociation;
   }
+}
+
+}  // namespace
+
+ResultCode OpenWithDesktop(const char* verb, const char* target) {
+  if (!IsOpenVerb(verb)) return kNoAssociation;
+  if (target == nullptr || *target == '\0') return kFileNotFound;
+  if (IsOptionLike(target)) return kAccessDenied;
+  pid_t opener = 0;
+  if (const ResultCode started = StartProgram({"xdg-open", target}, opener); started != kStarted) {
+    return started;
+  }
+  const std::optional<int> status = AwaitExit(opener, kOpenerVerdictWait);
+  return status ? CodeForOpenerStatus(*status) : kStarted;
 }
 
 }  // namespace platform
