@@ -1,13 +1,7 @@
 #pragma once
-// Points, sizes and rectangles with the classic helper operations.
+// Sizes and rectangles with the classic helper operations.
 
 #include "framework/win_types.h"
-
-class CPoint : public POINT {
- public:
-  CPoint() = default;
-  CPoint(LONG px, LONG py) : POINT{px, py} {}
-};
 
 class CSize : public SIZE {
  public:
@@ -23,22 +17,8 @@ class CRect : public RECT {
 
   LONG Width() const { return right - left; }
   LONG Height() const { return bottom - top; }
-  bool IsRectEmpty() const { return right <= left || bottom <= top; }
   bool PtInRect(POINT pt) const {
     return pt.x >= left && pt.x < right && pt.y >= top && pt.y < bottom;
-  }
-  void InflateRect(LONG dx, LONG dy) {
-    left -= dx;
-    top -= dy;
-    right += dx;
-    bottom += dy;
-  }
-  void DeflateRect(LONG dx, LONG dy) { InflateRect(-dx, -dy); }
-  void OffsetRect(LONG dx, LONG dy) {
-    left += dx;
-    right += dx;
-    top += dy;
-    bottom += dy;
   }
   bool operator==(const CRect& other) const {
     return left == other.left && top == other.top && right == other.right &&

@@ -6,28 +6,18 @@
 #include "framework/win_types.h"
 
 // Window messages.
-constexpr UINT WM_CREATE = 0x0001;
-constexpr UINT WM_DESTROY = 0x0002;
-constexpr UINT WM_SETFOCUS = 0x0007;
 constexpr UINT WM_SETTEXT = 0x000C;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
-constexpr UINT WM_ERASEBKGND = 0x0014;
 constexpr UINT WM_SETCURSOR = 0x0020;
 constexpr UINT WM_ICONERASEBKGND = 0x0027;
-constexpr UINT WM_SETFONT = 0x0030;
-constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_QUERYDRAGICON = 0x0037;
-constexpr UINT WM_NOTIFY = 0x004E;
-constexpr UINT WM_SETICON = 0x0080;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;
-constexpr UINT WM_CHAR = 0x0102;
 constexpr UINT WM_SYSKEYDOWN = 0x0104;
 constexpr UINT WM_SYSKEYUP = 0x0105;
 constexpr UINT WM_KEYFIRST = 0x0100;
 constexpr UINT WM_KEYLAST = 0x0109;
-constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
 constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
@@ -39,8 +29,6 @@ constexpr UINT WM_RBUTTONDOWN = 0x0204;
 constexpr UINT WM_RBUTTONUP = 0x0205;
 constexpr UINT WM_MBUTTONDOWN = 0x0207;
 constexpr UINT WM_MBUTTONUP = 0x0208;
-constexpr UINT WM_MOUSEFIRST = 0x0200;
-constexpr UINT WM_MOUSELAST = 0x020D;
 constexpr UINT WM_USER = 0x0400;
 // Offset that marks a control's own notification reflected back to its wrapper.
 constexpr UINT WM_REFLECT_BASE = 0xBC00;
@@ -63,7 +51,6 @@ constexpr int IDC_STATIC = -1;
 constexpr UINT ID_HELP = 0xE146;
 
 // System commands.
-constexpr UINT SC_MOVE = 0xF010;
 constexpr UINT SC_MINIMIZE = 0xF020;
 constexpr UINT SC_CLOSE = 0xF060;
 constexpr UINT SC_RESTORE = 0xF120;
@@ -73,21 +60,15 @@ constexpr int SW_HIDE = 0;
 constexpr int SW_SHOW = 5;
 
 // Window styles.
-constexpr DWORD WS_OVERLAPPED = 0x00000000;
 constexpr DWORD WS_POPUP = 0x80000000;
 constexpr DWORD WS_CHILD = 0x40000000;
-constexpr DWORD WS_MINIMIZE = 0x20000000;
 constexpr DWORD WS_VISIBLE = 0x10000000;
 constexpr DWORD WS_DISABLED = 0x08000000;
 constexpr DWORD WS_CAPTION = 0x00C00000;
 constexpr DWORD WS_BORDER = 0x00800000;
-constexpr DWORD WS_DLGFRAME = 0x00400000;
 constexpr DWORD WS_VSCROLL = 0x00200000;
-constexpr DWORD WS_HSCROLL = 0x00100000;
 constexpr DWORD WS_SYSMENU = 0x00080000;
-constexpr DWORD WS_GROUP = 0x00020000;
 constexpr DWORD WS_TABSTOP = 0x00010000;
-constexpr DWORD WS_MINIMIZEBOX = 0x00020000;
 
 // Extended window styles.
 constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001;
@@ -106,7 +87,6 @@ constexpr DWORD BS_GROUPBOX = 0x0007;
 constexpr DWORD BS_TYPEMASK = 0x000F;
 
 // Edit styles.
-constexpr DWORD ES_LEFT = 0x0000;
 constexpr DWORD ES_AUTOHSCROLL = 0x0080;
 constexpr DWORD ES_READONLY = 0x0800;
 
@@ -139,10 +119,6 @@ constexpr UINT MB_TYPEMASK = 0x000F;
 constexpr UINT SWP_NOSIZE = 0x0001;
 constexpr UINT SWP_NOMOVE = 0x0002;
 constexpr UINT SWP_NOZORDER = 0x0004;
-
-// GetWindowLong indices.
-constexpr int GWL_STYLE = -16;
-constexpr int GWL_EXSTYLE = -20;
 
 // System metrics.
 constexpr int SM_CXICON = 11;

@@ -137,7 +137,7 @@ bool PreTranslate(HWND hwnd, QWidget* widget, QEvent* event) {
     return true;
   }
   if (msg->message == WM_KEYDOWN && msg->wParam == VK_F1) {
-    SendMessage(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_HELP), 0), 0);
+    SendCommand(dialog, ID_HELP, 0, nullptr);
     return true;
   }
   return false;

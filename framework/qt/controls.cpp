@@ -7,18 +7,12 @@
 #include "framework/qt/list_box_window.h"
 #include "framework/win_constants.h"
 
-namespace {
-
-ListBoxWindow* ListOf(HWND hwnd) { return hwnd ? dynamic_cast<ListBoxWindow*>(hwnd) : nullptr; }
-
-}  // namespace
-
 void CListBox::ResetContent() {
-  if (ListBoxWindow* list = ListOf(m_hWnd)) list->Programmatic([list] { list->clear(); });
+  if (auto* list = dynamic_cast<ListBoxWindow*>(m_hWnd)) list->Programmatic([list] { list->clear(); });
 }
 
 int CListBox::InsertString(int index, const char* text) {
-  ListBoxWindow* list = ListOf(m_hWnd);
+  auto* list = dynamic_cast<ListBoxWindow*>(m_hWnd);
   if (!list || index > list->count()) return LB_ERR;
   const int row = index < 0 ? list->count() : index;
   list->Programmatic([&] { list->insertItem(row, QString::fromUtf8(text ? text : "")); });
@@ -26,7 +20,7 @@ int CListBox::InsertString(int index, const char* text) {
 }
 
 int CListBox::AddString(const char* text) {
-  ListBoxWindow* list = ListOf(m_hWnd);
+  auto* list = dynamic_cast<ListBoxWindow*>(m_hWnd);
   if (!list) return LB_ERR;
   int row = list->count();
   if (list->styleBits & LBS_SORT) {
@@ -38,17 +32,17 @@ int CListBox::AddString(const char* text) {
 }
 
 int CListBox::GetCount() const {
-  ListBoxWindow* list = ListOf(m_hWnd);
+  auto* list = dynamic_cast<ListBoxWindow*>(m_hWnd);
   return list ? list->count() : LB_ERR;
 }
 
 int CListBox::GetCurSel() const {
-  ListBoxWindow* list = ListOf(m_hWnd);
+  auto* list = dynamic_cast<ListBoxWindow*>(m_hWnd);
   return list ? list->SelectedRow() : LB_ERR;
 }
 
 int CListBox::SetCurSel(int index) {
-  ListBoxWindow* list = ListOf(m_hWnd);
+  auto* list = dynamic_cast<ListBoxWindow*>(m_hWnd);
   if (!list) return LB_ERR;
   if (index < 0 || index >= list->count()) {
     list->Programmatic([list] { list->clearSelection(); });
@@ -59,7 +53,7 @@ int CListBox::SetCurSel(int index) {
 }
 
 void CListBox::GetText(int index, CString& text) const {
-  ListBoxWindow* list = ListOf(m_hWnd);
+  auto* list = dynamic_cast<ListBoxWindow*>(m_hWnd);
   const QListWidgetItem* item = list ? list->item(index) : nullptr;
   text = item ? CString(item->text().toStdString()) : CString();
 }

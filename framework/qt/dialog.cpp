@@ -42,15 +42,9 @@ const DialogTemplate* CDialog::ResolveTemplate() const {
 INT_PTR CDialog::DoModal() {
   const DialogTemplate* dialogTemplate = ResolveTemplate();
   if (!dialogTemplate || m_hWnd) return -1;
-  // Without a parent the dialog is owned by the dialog in front, or the main window.
-  QWidget* owner = nullptr;
-  if (parent_ && parent_->m_hWnd) {
-    owner = parent_->m_hWnd->widget;
-  } else if (DialogWindow* active = DialogWindow::Active()) {
-    owner = active;
-  } else if (CWnd* main = AfxGetMainWnd(); main && main != this && main->m_hWnd) {
-    owner = main->m_hWnd->widget;
-  }
+  // Without a parent the dialog is owned by the dialog in front, or the main
+  // window (never itself: a main window that is this dialog has none yet).
+  QWidget* owner = parent_ && parent_->m_hWnd ? parent_->m_hWnd->widget : DefaultModalOwner();
   auto* window = new DialogWindow(owner, *dialogTemplate);
   Attach(window);
   if (OnInitDialog()) window->FocusFirstTabStop();
@@ -80,7 +74,7 @@ void CDialog::OnOK() {
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 void CDialog::EndDialog(int result) {
-  if (auto* window = m_hWnd ? dynamic_cast<DialogWindow*>(m_hWnd) : nullptr) window->End(result);
+  if (auto* window = dynamic_cast<DialogWindow*>(m_hWnd)) window->End(result);
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* msg) {

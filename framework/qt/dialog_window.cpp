@@ -4,7 +4,6 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
-#include <algorithm>
 
 #include "framework/dc.h"
 #include "framework/qt/accessibility.h"
@@ -14,6 +13,7 @@
 #include "framework/qt/group_box_window.h"
 #include "framework/qt/list_box_window.h"
 #include "framework/qt/static_window.h"
+#include "framework/win_app.h"
 #include "framework/win_constants.h"
 #include "framework/wnd.h"
 
@@ -49,6 +49,12 @@ QWidget* CreateControl(QWidget* parent, const DialogItemTemplate& item) {
 
 void ReactivateOwner(QWidget* owner) {
   if (owner && owner->isVisible()) owner->activateWindow();
+}
+
+QWidget* DefaultModalOwner() {
+  if (DialogWindow* active = DialogWindow::Active()) return active;
+  CWnd* main = AfxGetMainWnd();
+  return main && main->m_hWnd ? main->m_hWnd->widget : nullptr;
 }
 
 DialogWindow::DialogWindow(QWidget* owner, const DialogTemplate& dialogTemplate)
@@ -195,16 +201,13 @@ LRESULT DialogWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CLOSE:
       // Closing a dialog is cancelling it.
-      ::SendMessage(this, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDCANCEL), static_cast<WORD>(BN_CLICKED)),
-                    reinterpret_cast<LPARAM>(Child(IDCANCEL)));
+      SendCommand(this, IDCANCEL, BN_CLICKED, Child(IDCANCEL));
       return 0;
     case WM_CTLCOLORSTATIC:
       // The dialog's own answer sets its own text colour, whatever a
       // reflected handler that gave no brush had set before.
       if (auto* dc = reinterpret_cast<CDC*>(wParam)) {
-        const QColor text = palette().color(QPalette::WindowText);
-        dc->SetTextColor(
-            RGB(static_cast<BYTE>(text.red()), static_cast<BYTE>(text.green()), static_cast<BYTE>(text.blue())));
+        dc->SetTextColor(ToColorRef(palette().color(QPalette::WindowText)));
       }
       return reinterpret_cast<LRESULT>(DialogBackgroundBrush());
     case WM_ICONERASEBKGND:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +21,10 @@ struct HMENU__ {
 // Gives the keyboard back to the owner of a modal window that has ended, as
 // the classic dialog manager does, whatever the window manager does.
 void ReactivateOwner(QWidget* owner);
+
+// The owner of a modal window that names none: the dialog in front, else
+// the main window.
+QWidget* DefaultModalOwner();
 
 // A dialog window made from a template: its controls in template order,
 // sized in dialog units of the template's font.

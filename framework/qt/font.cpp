@@ -1,7 +1,5 @@
 #include "framework/font.h"
 
-#include <cstring>
-
 #include "framework/qt/gdi_objects.h"
 
 CFont::~CFont() { DeleteObject(); }

@@ -2,17 +2,18 @@
 
 #include <QPalette>
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
+#include "framework/qt/dialog_units.h"
 #include "framework/win_constants.h"
 
 namespace {
 
 constexpr int kLogPixelsY = 96;
 
-int MulDiv(int number, int numerator, int denominator) {
-  return static_cast<int>(std::lround(static_cast<double>(number) * numerator / denominator));
+HBRUSH StockNullBrush() {
+  static HBRUSH__ brush{true, QColor()};
+  return &brush;
 }
 
 }  // namespace
@@ -54,6 +55,10 @@ QColor ToQColor(COLORREF color) {
   return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
 }
 
+COLORREF ToColorRef(const QColor& color) {
+  return RGB(static_cast<BYTE>(color.red()), static_cast<BYTE>(color.green()), static_cast<BYTE>(color.blue()));
+}
+
 HFONT StockSystemFont() {
   static HFONT__ font([] {
     LOGFONT logFont;
@@ -63,11 +68,6 @@ HFONT StockSystemFont() {
     return logFont;
   }());
   return &font;
-}
-
-HBRUSH StockNullBrush() {
-  static HBRUSH__ brush{true, QColor()};
-  return &brush;
 }
 
 HBRUSH DialogBackgroundBrush() {

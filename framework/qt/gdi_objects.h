@@ -7,12 +7,12 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
-#include <memory>
 #include <optional>
 
-#include "framework/dc.h"
 #include "framework/font.h"
 #include "framework/win_constants.h"
+
+class CDC;
 
 struct HFONT__ {
   explicit HFONT__(const LOGFONT& description);
@@ -45,10 +45,10 @@ struct HDC__ {
 LOGFONT TemplateLogFont(const char* face, int pointSize);
 QFont QFontFromLogFont(const LOGFONT& logFont);
 QColor ToQColor(COLORREF color);
+COLORREF ToColorRef(const QColor& color);
 // Maps the classic face names onto the metric-compatible faces we install.
 void InstallFontSubstitutes();
 
 HFONT StockSystemFont();
-HBRUSH StockNullBrush();
 // The brush a dialog paints its statics' background with.
 HBRUSH DialogBackgroundBrush();

@@ -5,7 +5,6 @@
 
 #include "framework/qt/dialog_window.h"
 #include "framework/win_app.h"
-#include "framework/wnd.h"
 
 namespace {
 
@@ -29,11 +28,7 @@ QMessageBox::Icon IconFor(UINT type) {
 int AfxMessageBox(const char* text, UINT type, UINT) {
   // An OK box asked without an icon gets the framework's default one.
   if ((type & MB_ICONMASK) == 0 && (type & MB_TYPEMASK) == MB_OK) type |= MB_ICONEXCLAMATION;
-  QWidget* owner = DialogWindow::Active();
-  if (!owner) {
-    CWnd* main = AfxGetMainWnd();
-    owner = main && main->m_hWnd ? main->m_hWnd->widget : nullptr;
-  }
+  QWidget* owner = DefaultModalOwner();
   QMessageBox box(IconFor(type), QString::fromUtf8(AfxGetAppName()), QString::fromUtf8(text ? text : ""),
                   QMessageBox::Ok, owner);
   box.setTextFormat(Qt::PlainText);

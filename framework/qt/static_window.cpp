@@ -15,7 +15,8 @@
 
 namespace {
 
-// A context that paints on a static for one paint event.
+// A context that paints on a static for one paint event, starting with
+// black text for the colour handler to change.
 class StaticPaintDC : public CDC {
  public:
   StaticPaintDC(QPainter* painter, QWidget* widget, HFONT font) {
@@ -79,7 +80,7 @@ void StaticWindow::ApplyStyle() {
 QSize StaticWindow::sizeHint() const { return size(); }
 
 void StaticWindow::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && (styleBits & SS_NOTIFY)) {
+  if (event->button() == Qt::LeftButton && IsClickable()) {
     Click();
     return;
   }
@@ -88,7 +89,7 @@ void StaticWindow::mousePressEvent(QMouseEvent* event) {
 
 void StaticWindow::mouseDoubleClickEvent(QMouseEvent* event) {
   // Not a second click: a link would open its target twice.
-  if (event->button() == Qt::LeftButton && (styleBits & SS_NOTIFY)) {
+  if (event->button() == Qt::LeftButton && IsClickable()) {
     NotifyParent(STN_DBLCLK);
     return;
   }
@@ -121,7 +122,6 @@ void StaticWindow::paintEvent(QPaintEvent*) {
     return;
   }
   StaticPaintDC dc(&painter, this, hfont);
-  dc.SetTextColor(RGB(0, 0, 0));
   HBRUSH brush = reinterpret_cast<HBRUSH>(
       ::SendMessage(Parent(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(static_cast<HWND>(this))));
   // The dialog's own brush needs no painting: its background already shows

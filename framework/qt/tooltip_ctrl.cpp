@@ -2,12 +2,6 @@
 
 #include "framework/qt/tooltip_window.h"
 
-namespace {
-
-ToolTipWindow* TipOf(HWND hwnd) { return hwnd ? dynamic_cast<ToolTipWindow*>(hwnd) : nullptr; }
-
-}  // namespace
-
 BOOL CToolTipCtrl::Create(CWnd* parent, DWORD) {
   if (m_hWnd || !parent || !parent->m_hWnd) return FALSE;
   // The tooltip belongs to its owner's window and goes when that window goes.
@@ -15,7 +9,7 @@ BOOL CToolTipCtrl::Create(CWnd* parent, DWORD) {
 }
 
 BOOL CToolTipCtrl::AddTool(CWnd* wnd, const char* text, const RECT* toolRect, UINT_PTR toolId) {
-  ToolTipWindow* tip = TipOf(m_hWnd);
+  auto* tip = dynamic_cast<ToolTipWindow*>(m_hWnd);
   if (!tip || !wnd || !wnd->m_hWnd) return FALSE;
   RECT rect{};
   if (toolRect) {
@@ -28,14 +22,14 @@ BOOL CToolTipCtrl::AddTool(CWnd* wnd, const char* text, const RECT* toolRect, UI
 }
 
 void CToolTipCtrl::UpdateTipText(const char* text, CWnd* wnd, UINT_PTR toolId) {
-  ToolTipWindow* tip = TipOf(m_hWnd);
+  auto* tip = dynamic_cast<ToolTipWindow*>(m_hWnd);
   if (tip && wnd) tip->UpdateText(wnd->m_hWnd, toolId, text ? text : "");
 }
 
 void CToolTipCtrl::RelayEvent(MSG* msg) { SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg)); }
 
 BOOL CToolTipCtrl::GetToolInfo(CWnd* wnd, UINT_PTR toolId, CString& text, RECT* toolRect) const {
-  ToolTipWindow* tip = TipOf(m_hWnd);
+  auto* tip = dynamic_cast<ToolTipWindow*>(m_hWnd);
   const ToolTipWindow::Tool* tool = tip && wnd ? tip->FindTool(wnd->m_hWnd, toolId) : nullptr;
   if (!tool) return FALSE;
   text = CString(tool->text);
@@ -44,6 +38,6 @@ BOOL CToolTipCtrl::GetToolInfo(CWnd* wnd, UINT_PTR toolId, CString& text, RECT* 
 }
 
 int CToolTipCtrl::GetToolCount() const {
-  ToolTipWindow* tip = TipOf(m_hWnd);
+  auto* tip = dynamic_cast<ToolTipWindow*>(m_hWnd);
   return tip ? tip->ToolCount() : 0;
 }

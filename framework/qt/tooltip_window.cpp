@@ -2,6 +2,7 @@
 
 #include <QToolTip>
 
+#include "framework/geometry.h"
 #include "framework/win_constants.h"
 
 namespace {
@@ -51,10 +52,7 @@ void ToolTipWindow::Relay(const MSG& msg) {
       int under = -1;
       for (std::size_t i = 0; i < tools_.size() && under < 0; ++i) {
         const Tool& tool = tools_[i];
-        if (tool.window == msg.hwnd && at.x >= tool.rect.left && at.x < tool.rect.right &&
-            at.y >= tool.rect.top && at.y < tool.rect.bottom) {
-          under = static_cast<int>(i);
-        }
+        if (tool.window == msg.hwnd && CRect(tool.rect).PtInRect(at)) under = static_cast<int>(i);
       }
       if (under < 0) {
         Hide();
@@ -81,9 +79,7 @@ void ToolTipWindow::Relay(const MSG& msg) {
 void ToolTipWindow::Show() {
   if (pending_ < 0) return;
   const Tool& tool = tools_[static_cast<std::size_t>(pending_)];
-  const RECT& r = tool.rect;
-  const QRect area(r.left, r.top, r.right - r.left, r.bottom - r.top);
-  QToolTip::showText(pointer_ + QPoint(0, 20), ToQString(tool.text), tool.window->widget, area);
+  QToolTip::showText(pointer_ + QPoint(0, 20), ToQString(tool.text), tool.window->widget, ToQRect(tool.rect));
 }
 
 void ToolTipWindow::Hide() {

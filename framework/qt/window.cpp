@@ -7,7 +7,7 @@ HWND__::HWND__(QWidget* w, WindowKind k, int controlId, DWORD windowStyle, DWORD
     : widget(w), kind(k), id(controlId), styleBits(windowStyle), styleEx(extendedStyle) {}
 
 HWND__::~HWND__() {
-  if (wrapper) wrapper->m_hWnd = nullptr;
+  UnbindWrapper();
   if (temporary) temporary->m_hWnd = nullptr;
 }
 
@@ -21,8 +21,7 @@ LRESULT HWND__::DefaultProc(UINT message, WPARAM, LPARAM lParam) {
 }
 
 HWND HWND__::Parent() const {
-  QWidget* parent = widget->parentWidget();
-  return parent ? dynamic_cast<HWND__*>(parent) : nullptr;
+  return dynamic_cast<HWND__*>(widget->parentWidget());
 }
 
 HWND HWND__::Dialog() {
@@ -51,10 +50,17 @@ HWND HWND__::Child(int childId) const {
 }
 
 void HWND__::NotifyParent(UINT code) {
-  if (HWND parent = Parent()) {
-    SendMessage(parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), static_cast<WORD>(code)),
-                reinterpret_cast<LPARAM>(this));
-  }
+  if (HWND parent = Parent()) SendCommand(parent, id, code, this);
+}
+
+void HWND__::UnbindWrapper() {
+  if (wrapper) wrapper->m_hWnd = nullptr;
+  wrapper = nullptr;
+}
+
+LRESULT SendCommand(HWND to, int id, UINT code, HWND from) {
+  return SendMessage(to, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), static_cast<WORD>(code)),
+                     reinterpret_cast<LPARAM>(from));
 }
 
 void DestroyWindowTree(HWND hwnd) {
@@ -65,12 +71,8 @@ void DestroyWindowTree(HWND hwnd) {
   top->blockSignals(true);
   // Unbind before any destructor runs, so no wrapper sees a half-gone window.
   for (QWidget* w : descendants) {
-    if (auto* child = dynamic_cast<HWND__*>(w)) {
-      if (child->wrapper) child->wrapper->m_hWnd = nullptr;
-      child->wrapper = nullptr;
-    }
+    if (auto* child = dynamic_cast<HWND__*>(w)) child->UnbindWrapper();
   }
-  if (hwnd->wrapper) hwnd->wrapper->m_hWnd = nullptr;
-  hwnd->wrapper = nullptr;
+  hwnd->UnbindWrapper();
   delete top;
 }

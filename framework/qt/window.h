@@ -49,7 +49,13 @@ struct HWND__ {
 
   // Sends a notification code to the parent, as WM_COMMAND.
   void NotifyParent(UINT code);
+  // Clears the bound wrapper's handle and forgets the wrapper.
+  void UnbindWrapper();
 };
+
+// Sends WM_COMMAND with id and notification code to a window, from the
+// control from (null for a command from a key or menu).
+LRESULT SendCommand(HWND to, int id, UINT code, HWND from);
 
 // Unbinds every wrapper in the window's tree, silences its widgets and
 // deletes it.
@@ -57,3 +63,5 @@ void DestroyWindowTree(HWND hwnd);
 
 inline QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 inline std::string FromQString(const QString& text) { return text.toStdString(); }
+inline RECT ToRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+inline QRect ToQRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }

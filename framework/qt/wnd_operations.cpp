@@ -24,8 +24,6 @@ class MeasuringDC : public CDC {
   }
 };
 
-RECT ToRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
-
 }  // namespace
 
 BOOL CWnd::ShowWindow(int showCommand) {
@@ -135,39 +133,37 @@ int CWnd::ReleaseDC(CDC* dc) {
 CFont* CWnd::GetFont() const { return m_hWnd ? CFont::FromHandle(m_hWnd->hfont) : nullptr; }
 
 HICON CWnd::SetIcon(HICON icon, BOOL bigIcon) {
-  auto* dialog = m_hWnd ? dynamic_cast<DialogWindow*>(m_hWnd) : nullptr;
+  auto* dialog = dynamic_cast<DialogWindow*>(m_hWnd);
   return dialog ? dialog->SetIcon(icon, bigIcon != FALSE) : nullptr;
 }
 
 HICON CWnd::GetIcon(BOOL bigIcon) const {
-  auto* dialog = m_hWnd ? dynamic_cast<DialogWindow*>(m_hWnd) : nullptr;
+  auto* dialog = dynamic_cast<DialogWindow*>(m_hWnd);
   return dialog ? dialog->Icon(bigIcon != FALSE) : nullptr;
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL revert) const {
-  auto* dialog = m_hWnd ? dynamic_cast<DialogWindow*>(m_hWnd) : nullptr;
+  auto* dialog = dynamic_cast<DialogWindow*>(m_hWnd);
   return dialog ? dialog->SystemMenu(revert != FALSE) : nullptr;
 }
 
 BOOL CWnd::IsDialogMessage(MSG* msg) {
-  auto* dialog = m_hWnd ? dynamic_cast<DialogWindow*>(m_hWnd) : nullptr;
+  auto* dialog = dynamic_cast<DialogWindow*>(m_hWnd);
   if (!dialog || msg->message != WM_KEYDOWN) return FALSE;
   if (msg->wParam == VK_ESCAPE) {
-    SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDCANCEL), static_cast<WORD>(BN_CLICKED)),
-                reinterpret_cast<LPARAM>(dialog->Child(IDCANCEL)));
+    SendCommand(m_hWnd, IDCANCEL, BN_CLICKED, dialog->Child(IDCANCEL));
     return TRUE;
   }
   if (msg->wParam == VK_RETURN) {
     // Enter presses the focused push button, or opens a focused link, else
     // presses the default button.
     HWND focus = HWND__::FromWidget(QApplication::focusWidget());
-    if (auto* link = focus ? dynamic_cast<StaticWindow*>(focus) : nullptr; link && link->IsClickable()) return FALSE;
-    auto* focusedButton = focus ? dynamic_cast<ButtonWindow*>(focus) : nullptr;
+    if (auto* link = dynamic_cast<StaticWindow*>(focus); link && link->IsClickable()) return FALSE;
+    auto* focusedButton = dynamic_cast<ButtonWindow*>(focus);
     const int id = focusedButton && focusedButton->Parent() == dialog ? focusedButton->id : dialog->DefaultButtonId();
     HWND button = dialog->Child(id);
     if (button && !button->widget->isEnabled()) return TRUE;
-    SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), static_cast<WORD>(BN_CLICKED)),
-                reinterpret_cast<LPARAM>(button));
+    SendCommand(m_hWnd, id, BN_CLICKED, button);
     return TRUE;
   }
   return FALSE;
