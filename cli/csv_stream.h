@@ -35,9 +35,10 @@ class OutputBuffer {
   OutputBuffer& operator=(const OutputBuffer&) = delete;
 
   void Append(std::string_view text);
-  void Flush();
 
  private:
+  void Flush();
+
   std::FILE* output_;
   std::string pending_;
 };
