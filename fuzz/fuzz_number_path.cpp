@@ -38,10 +38,6 @@ using shedding::ShedAnalysis;
 using shedding::ShedInputs;
 using shedding::UnitSystem;
 
-constexpr std::array kAnalyses = {ShedAnalysis::StrouhalNumber, ShedAnalysis::Frequency,
-                                  ShedAnalysis::Diameter, ShedAnalysis::Velocity};
-constexpr std::array kUnitSystems = {UnitSystem::English, UnitSystem::Metric};
-
 // Runs the C library in the "C" locale for as long as it lives.
 class CLocaleScope {
  public:
@@ -143,8 +139,8 @@ void CheckSolve(const ShedInputs& inputs) {
   for (std::size_t slot = 0; slot < inputs.size() && firstFailing == 0; ++slot) {
     if (!(inputs[slot] > shedding::InputThreshold)) firstFailing = static_cast<int>(slot) + 1;
   }
-  for (const ShedAnalysis analysis : kAnalyses) {
-    for (const UnitSystem units : kUnitSystems) {
+  for (const ShedAnalysis analysis : shedding::kShedAnalyses) {
+    for (const UnitSystem units : shedding::kUnitSystems) {
       const shedding::ShedOutcome outcome = shedding::SolveShedding(analysis, units, inputs);
       if (firstFailing != 0) {
         Check(!outcome.solved && outcome.failedSlot == firstFailing,

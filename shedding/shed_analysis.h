@@ -22,6 +22,11 @@ enum class UnitSystem {
 inline constexpr int kShedAnalysisCount = 4;
 inline constexpr int kUnitSystemCount = 2;
 
+// Every value, in list order.
+inline constexpr std::array<ShedAnalysis, kShedAnalysisCount> kShedAnalyses = {
+    ShedAnalysis::StrouhalNumber, ShedAnalysis::Frequency, ShedAnalysis::Diameter, ShedAnalysis::Velocity};
+inline constexpr std::array<UnitSystem, kUnitSystemCount> kUnitSystems = {UnitSystem::English, UnitSystem::Metric};
+
 // The list entries, in list order. "Stouhal" is the program's own spelling.
 inline constexpr std::array<const char*, kShedAnalysisCount> kAnalysisListTexts = {
     "Stouhal Number", "Frequency of vortices", "Diameter", "Freestream Velocity"};

@@ -13,15 +13,13 @@
 
 namespace {
 
+using shedding::kShedAnalyses;
+using shedding::kUnitSystems;
 using shedding::ShedAnalysis;
 using shedding::ShedInputs;
 using shedding::ShedOutcome;
 using shedding::SolveShedding;
 using shedding::UnitSystem;
-
-constexpr std::array kAnalyses = {ShedAnalysis::StrouhalNumber, ShedAnalysis::Frequency,
-                                  ShedAnalysis::Diameter, ShedAnalysis::Velocity};
-constexpr std::array kUnitSystems = {UnitSystem::English, UnitSystem::Metric};
 
 TEST(SolveShedding, WorkedExamples) {
   const ShedOutcome strouhal = SolveShedding(ShedAnalysis::StrouhalNumber, UnitSystem::English, {2, 0.5, 5});
@@ -59,7 +57,7 @@ TEST(SolveShedding, EveryInputMustExceedTheThreshold) {
   const double failing[] = {threshold, std::nextafter(threshold, 0.0), 0.0, -0.0, -1.0, -justAbove,
                             -std::numeric_limits<double>::infinity(),
                             std::numeric_limits<double>::quiet_NaN()};
-  for (ShedAnalysis analysis : kAnalyses) {
+  for (ShedAnalysis analysis : kShedAnalyses) {
     for (std::size_t slot = 0; slot < 3; ++slot) {
       ShedInputs inputs = {1, 1, 1};
       inputs[slot] = justAbove;
@@ -109,7 +107,7 @@ TEST(Labels, SlotsAndResultsForEveryAnalysisAndUnitSystem) {
       {{{"Strouhal Number", "Frequency of Vortices (Hz)", "Diameter (ft)"}, "Freestream Velocity (ft/sec)"},
        {{"Strouhal Number", "Frequency of Vortices (Hz)", "Diameter (m)"}, "Freestream Velocity (m/sec)"}},
   };
-  for (ShedAnalysis analysis : kAnalyses) {
+  for (ShedAnalysis analysis : kShedAnalyses) {
     for (UnitSystem units : kUnitSystems) {
       const Expected& want = expected[static_cast<int>(analysis)][static_cast<int>(units)];
       const auto slots = shedding::SlotLabels(analysis, units);
