@@ -1,9 +1,12 @@
 #include "app/vortex_app.h"
 
 #include "app/main_select_dlg.h"
+#include "res/resource_data.h"
 
 // The one application object; the framework takes its name from the executable.
 CVortexApp theApp;
+
+CVortexApp::CVortexApp() { AfxSetResources(resources::ProgramResources()); }
 
 const MessageMap& CVortexApp::GetThisMessageMap() {
   static const MessageMap map =

@@ -11,6 +11,7 @@
 #include "framework/list_box.h"
 #include "framework/menu.h"
 #include "framework/message_box.h"
+#include "framework/resource_types.h"
 #include "framework/static_ctrl.h"
 #include "framework/tooltip_ctrl.h"
 #include "framework/user.h"

@@ -1,5 +1,10 @@
 #pragma once
-// The root of everything that has a message map.
+// The root of everything that has a message map: windows and the
+// application object.
+//
+// A subclass that handles messages overrides GetMessageMap() to return its
+// own GetThisMessageMap(), whose table chains to its base class's (see
+// message_map.h). It overrides nothing else here.
 
 #include "framework/message_map.h"
 
@@ -10,9 +15,14 @@ class CCmdTarget {
   CCmdTarget& operator=(const CCmdTarget&) = delete;
   virtual ~CCmdTarget() = default;
 
-  // Runs the handler of a command or notification; false when there is none.
-  virtual BOOL OnCmdMsg(int id, UINT code);
-
   virtual const MessageMap& GetMessageMap() const { return GetThisMessageMap(); }
   static const MessageMap& GetThisMessageMap();
+
+ protected:
+  // The framework's own routing of a command or notification to its handler
+  // (FALSE when there is none); program classes leave it alone.
+  virtual BOOL OnCmdMsg(int id, UINT code);
+
+ private:
+  friend struct FrameworkAccess;
 };

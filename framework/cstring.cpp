@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "framework/resource_types.h"
+#include "framework/internal/framework_access.h"
 
 void CString::Format(const char* format, ...) {
   va_list args;
@@ -23,7 +23,7 @@ void CString::Format(const char* format, ...) {
 }
 
 BOOL CString::LoadString(UINT id) {
-  for (const StringResource& entry : ModuleResources().strings) {
+  for (const StringResource& entry : framework_detail::Resources().strings) {
     if (entry.id == id) {
       text_ = entry.text;
       return TRUE;

@@ -16,7 +16,6 @@ class CString {
 
   int GetLength() const { return static_cast<int>(text_.size()); }
   bool IsEmpty() const { return text_.empty(); }
-  void Empty() { text_.clear(); }
 
   // printf-style; integers and strings only are locale-neutral, so numbers
   // with a decimal point are formatted by the number-text helpers instead.
@@ -32,8 +31,6 @@ class CString {
     return *this;
   }
   friend CString operator+(CString left, const CString& right) { return left += right; }
-  friend bool operator==(const CString& a, const CString& b) { return a.text_ == b.text_; }
-  friend bool operator==(const CString& a, const char* b) { return a.text_ == (b ? b : ""); }
 
  private:
   std::string text_;

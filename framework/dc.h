@@ -1,6 +1,7 @@
 #pragma once
 // Device contexts: what a paint or colour handler draws with, and what
-// GetDC hands out for measuring text.
+// GetDC hands out for measuring text. Only the framework makes them; the
+// program receives them or makes a CPaintDC inside a paint handler.
 
 #include "framework/font.h"
 #include "framework/geometry.h"
@@ -10,7 +11,6 @@ class CWnd;
 
 class CDC {
  public:
-  CDC() = default;
   CDC(const CDC&) = delete;
   CDC& operator=(const CDC&) = delete;
   virtual ~CDC();
@@ -21,19 +21,17 @@ class CDC {
   int SetBkMode(int mode);
   // Selects font into the context; returns the font selected before.
   CFont* SelectObject(CFont* font);
-  CFont* GetCurrentFont() const;
 
   // Width and height of the text in the selected font.
   CSize GetTextExtent(const char* text, int count) const;
   BOOL DrawIcon(int x, int y, HICON icon);
 
-  static CDC* FromHandle(HDC dc);
-
-  HDC m_hDC = nullptr;
-
  protected:
-  // Takes ownership of a context made by the framework.
-  void Adopt(HDC dc);
+  CDC() = default;
+
+ private:
+  friend struct FrameworkAccess;
+  HDC m_hDC = nullptr;
 };
 
 // The context of a paint handler; valid only while the window paints.

@@ -1,35 +1,37 @@
 #pragma once
 // Modal dialogs made from templates, and the binding of control wrappers.
+//
+// A dialog class derives from CDialog, names its template id, binds its
+// wrappers in DoDataExchange (calling the base first) and may override
+// OnInitDialog (calling the base first, which runs DoDataExchange), OnOK and
+// OnCancel. The base OnOK runs DoDataExchange again and ends the dialog with
+// IDOK; the base OnCancel ends it with IDCANCEL. Enter, Escape and the close
+// box are the framework's: Enter presses the focused push button, else the
+// default push button, else sends IDOK; Escape and the close box send
+// IDCANCEL.
 
-#include "framework/resource_types.h"
 #include "framework/wnd.h"
 
-class CDataExchange {
- public:
-  CDataExchange(CWnd* dialog, BOOL saveAndValidate)
-      : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
-  BOOL m_bSaveAndValidate;
-  CWnd* m_pDlgWnd;
-};
+// What DoDataExchange is handed; only DDX_Control reads it.
+class CDataExchange;
 
-// Binds wrapper to the dialog's control id, once per window.
+// Binds wrapper to the dialog's control id, once per window, and runs the
+// wrapper's PreSubclassWindow.
 void DDX_Control(CDataExchange* dx, int id, CWnd& wrapper);
 
 class CDialog : public CWnd {
  public:
   CDialog(UINT templateId, CWnd* parent);
-  CDialog(const DialogTemplate& dialogTemplate, CWnd* parent);
 
-  // Builds a fresh window from the template, runs it modally and destroys it.
-  virtual INT_PTR DoModal();
+  // Builds a fresh window from the template, runs it modally and destroys
+  // it; returns what ended it (IDOK, IDCANCEL).
+  INT_PTR DoModal();
+  // Before the window shows; TRUE lets the focus go to the first tab stop.
   virtual BOOL OnInitDialog();
   virtual void OnOK();
   virtual void OnCancel();
-  void EndDialog(int result);
-  BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
   BOOL PreTranslateMessage(MSG* msg) override;
-  BOOL OnCmdMsg(int id, UINT code) override;
 
   const MessageMap& GetMessageMap() const override { return GetThisMessageMap(); }
   static const MessageMap& GetThisMessageMap();
@@ -38,9 +40,12 @@ class CDialog : public CWnd {
   virtual void DoDataExchange(CDataExchange* dx);
 
  private:
-  const DialogTemplate* ResolveTemplate() const;
+  friend struct FrameworkAccess;
 
-  UINT templateId_ = 0;
-  const DialogTemplate* template_ = nullptr;
-  CWnd* parent_ = nullptr;
+  BOOL OnCmdMsg(int id, UINT code) override;
+  void UpdateData(BOOL saveAndValidate);
+  void EndDialog(int result);
+
+  UINT templateId_;
+  CWnd* parent_;
 };

@@ -1,19 +1,23 @@
-#include "framework/message_map.h"
+#include "framework/internal/framework_access.h"
 
-const MessageMapEntry* MessageMap::FindMessage(UINT message) const {
-  for (const MessageMap* map = this; map; map = map->base) {
-    for (const MessageMapEntry& entry : map->entries) {
+namespace framework_detail {
+
+const MessageMapEntry* FindMessage(const MessageMap& map, UINT message) {
+  for (const MessageMap* table = &map; table; table = table->base) {
+    for (const MessageMapEntry& entry : table->entries) {
       if (entry.message == message) return &entry;
     }
   }
   return nullptr;
 }
 
-const MessageMapEntry* MessageMap::FindCommand(UINT message, UINT code, int id) const {
-  for (const MessageMap* map = this; map; map = map->base) {
-    for (const MessageMapEntry& entry : map->entries) {
+const MessageMapEntry* FindCommand(const MessageMap& map, UINT message, UINT code, int id) {
+  for (const MessageMap* table = &map; table; table = table->base) {
+    for (const MessageMapEntry& entry : table->entries) {
       if (entry.message == message && entry.code == code && entry.id == id) return &entry;
     }
   }
   return nullptr;
 }
+
+}  // namespace framework_detail

@@ -11,6 +11,7 @@
 //     return map;
 //   }
 
+#include <cstdint>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -22,7 +23,11 @@ class CCmdTarget;
 class CDC;
 class CWnd;
 
-CWnd* WndFromHandle(HWND hwnd);
+namespace framework_detail {
+// The wrapper a WM_SETCURSOR handler is told about: the bound one, or a
+// temporary one.
+CWnd* WindowOf(HWND hwnd);
+}  // namespace framework_detail
 
 struct MessageMapEntry {
   UINT message;  // WM_COMMAND and reflected commands also match code and id
@@ -34,12 +39,6 @@ struct MessageMapEntry {
 struct MessageMap {
   const MessageMap* base = nullptr;
   std::vector<MessageMapEntry> entries;
-
-  // The entry for a window message, searching this table and then its bases.
-  const MessageMapEntry* FindMessage(UINT message) const;
-  // The entry for a command or control notification (message is WM_COMMAND
-  // or a reflected WM_COMMAND).
-  const MessageMapEntry* FindCommand(UINT message, UINT code, int id) const;
 };
 
 template <class T>
@@ -48,9 +47,7 @@ class MessageMapBuilder {
   explicit MessageMapBuilder(const MessageMap& base) { map_.base = &base; }
 
   // A command: a button click or menu choice with this id.
-  MessageMapBuilder& Command(int id, void (T::*handler)()) {
-    return Notification(BN_CLICKED, id, handler);
-  }
+  MessageMapBuilder& Command(int id, void (T::*handler)()) { return Notification(BN_CLICKED, id, handler); }
   // A control's notification to its parent (code and control id).
   MessageMapBuilder& Notification(UINT code, int id, void (T::*handler)()) {
     return Add(WM_COMMAND, code, id, [handler](T& self, WPARAM, LPARAM) -> LRESULT {
@@ -60,20 +57,17 @@ class MessageMapBuilder {
   }
   // A control's own notification, reflected back to the control's wrapper.
   MessageMapBuilder& ReflectedNotification(UINT code, void (T::*handler)()) {
-    return Add(WM_REFLECT_BASE + WM_COMMAND, code, 0,
-               [handler](T& self, WPARAM, LPARAM) -> LRESULT {
-                 (self.*handler)();
-                 return 0;
-               });
+    return Add(WM_REFLECT_BASE + WM_COMMAND, code, 0, [handler](T& self, WPARAM, LPARAM) -> LRESULT {
+      (self.*handler)();
+      return 0;
+    });
   }
   // The colour request of a static, reflected to its wrapper; a null result
   // leaves the request to the parent.
   MessageMapBuilder& ReflectedCtlColor(HBRUSH (T::*handler)(CDC*, UINT)) {
-    return Add(WM_REFLECT_BASE + WM_CTLCOLORSTATIC, 0, 0,
-               [handler](T& self, WPARAM wParam, LPARAM) -> LRESULT {
-                 return reinterpret_cast<LRESULT>(
-                     (self.*handler)(reinterpret_cast<CDC*>(wParam), CTLCOLOR_STATIC));
-               });
+    return Add(WM_REFLECT_BASE + WM_CTLCOLORSTATIC, 0, 0, [handler](T& self, WPARAM wParam, LPARAM) -> LRESULT {
+      return reinterpret_cast<LRESULT>((self.*handler)(reinterpret_cast<CDC*>(wParam), CTLCOLOR_STATIC));
+    });
   }
   MessageMapBuilder& SysCommand(void (T::*handler)(UINT, LPARAM)) {
     return Add(WM_SYSCOMMAND, 0, 0, [handler](T& self, WPARAM wParam, LPARAM lParam) -> LRESULT {
@@ -94,9 +88,8 @@ class MessageMapBuilder {
   }
   MessageMapBuilder& SetCursor(BOOL (T::*handler)(CWnd*, UINT, UINT)) {
     return Add(WM_SETCURSOR, 0, 0, [handler](T& self, WPARAM wParam, LPARAM lParam) -> LRESULT {
-      return (self.*handler)(WndFromHandle(reinterpret_cast<HWND>(wParam)),
-                             LOWORD(static_cast<std::uintptr_t>(lParam)),
-                             HIWORD(static_cast<std::uintptr_t>(lParam)));
+      return (self.*handler)(framework_detail::WindowOf(reinterpret_cast<HWND>(wParam)),
+                             LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam)));
     });
   }
 
@@ -105,10 +98,9 @@ class MessageMapBuilder {
  private:
   template <class F>
   MessageMapBuilder& Add(UINT message, UINT code, int id, F call) {
-    map_.entries.push_back(
-        {message, code, id, [call](CCmdTarget& target, WPARAM wParam, LPARAM lParam) {
-           return call(static_cast<T&>(target), wParam, lParam);
-         }});
+    map_.entries.push_back({message, code, id, [call](CCmdTarget& target, WPARAM wParam, LPARAM lParam) {
+                              return call(static_cast<T&>(target), wParam, lParam);
+                            }});
     return *this;
   }
 

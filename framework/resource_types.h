@@ -1,7 +1,8 @@
 #pragma once
 // What a program's resources are made of: dialog templates, icons, cursors,
-// strings and the version record. A program defines ModuleResources() to
-// hand its resources to the framework, as a module's resource section does.
+// strings and the version record. The program hands its resources to the
+// framework with AfxSetResources before it opens any dialog, as a module's
+// resource section is there before its code runs.
 
 #include <array>
 #include <span>
@@ -81,5 +82,6 @@ struct ResourceModule {
   const VersionResource* version;
 };
 
-// Defined by each program (and by test programs that need resources).
-const ResourceModule& ModuleResources();
+// Makes module the resources that templates, icons, cursors and strings are
+// looked up in. module must live as long as anything uses it.
+void AfxSetResources(const ResourceModule& module);

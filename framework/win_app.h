@@ -1,6 +1,9 @@
 #pragma once
 // The application object. Exactly one global object derives from CWinApp;
-// the framework's main() calls its InitInstance once.
+// at start the framework calls its InitInstance once, and the program ends
+// when InitInstance returns (there is no message loop beyond the modal
+// loops). A subclass overrides InitInstance and, to handle commands no
+// dialog handles (ID_HELP), GetMessageMap.
 
 #include "framework/cmd_target.h"
 
@@ -8,34 +11,26 @@ class CWnd;
 
 class CWinApp : public CCmdTarget {
  public:
-  explicit CWinApp(const char* appName = nullptr);
+  CWinApp();
   ~CWinApp() override;
 
   virtual BOOL InitInstance() { return FALSE; }
-  // The message loop, for applications whose InitInstance returns true.
-  virtual int Run();
-  virtual int ExitInstance() { return 0; }
 
+  // The icon with this id in the program's resources; null when there is
+  // none or the system cannot make it. Shared; nobody destroys it.
   HICON LoadIcon(UINT id) const;
-  HCURSOR LoadCursor(UINT id) const;
-
-  // The 3-D look is the toolkit's own; kept for programs that ask for it.
+  // The 3-D look is the system's own; kept for programs that ask for it.
   BOOL Enable3dControls() { return TRUE; }
-  // Shows that no help file is installed.
+  // Tells the user that no help file is installed.
   void OnHelp();
 
   const MessageMap& GetMessageMap() const override { return GetThisMessageMap(); }
   static const MessageMap& GetThisMessageMap();
 
+  // The main window, owner of dialogs that name no parent.
   CWnd* m_pMainWnd = nullptr;
-  // The application's title; the executable's name when none is given.
-  const char* m_pszAppName = nullptr;
 };
 
 CWinApp* AfxGetApp();
-CWnd* AfxGetMainWnd();
-const char* AfxGetAppName();
 // Embedded controls need no set-up here; kept for programs that ask for it.
 inline void AfxEnableControlContainer() {}
-// Runs the application: what main() does.
-int AfxWinMain(int argc, char** argv);

@@ -1,7 +1,25 @@
 #pragma once
-// CWnd: the wrapper of a window. A wrapper is bound (attached) to one window
-// at a time and outlives it; when the window goes, the wrapper is unbound
-// and may be bound to the next window made from the same template.
+// CWnd: the wrapper of a window. A wrapper is bound to one window at a time
+// (by DDX_Control, or by DoModal for a dialog) and outlives it: when the
+// window goes, the wrapper is unbound and may be bound to the next window
+// made from the same template.
+//
+// Failure policy of the whole framework:
+// - A programming error fails loudly in every build: the process prints
+//   what is wrong, naming the dialog's template id and the control id where
+//   there are any, and aborts. These are programming errors: binding a
+//   control id that the dialog's template lacks, opening a dialog that is
+//   already open, a dialog template id that the resources lack, and any
+//   window operation below on a wrapper that is not bound to a window.
+// - What the platform refuses at run time is not a fault of the program: a
+//   cursor or icon that cannot be made, a tooltip that cannot be created, a
+//   font the system lacks. The operation degrades (a null handle, FALSE, no
+//   tooltip) and the program goes on.
+//
+// For a subclass: override PreSubclassWindow and PreTranslateMessage (each
+// override calls the base), and GetMessageMap to add handlers. Nothing else
+// is virtual. A handler that wants the default processing of its message
+// calls the matching On... member below.
 
 #include "framework/cmd_target.h"
 #include "framework/cstring.h"
@@ -16,50 +34,24 @@ class CWnd : public CCmdTarget {
   CWnd() = default;
   ~CWnd() override;
 
-  HWND GetSafeHwnd() const { return m_hWnd; }
-  // The bound wrapper of a window, if any.
-  static CWnd* FromHandlePermanent(HWND hwnd);
-  // The bound wrapper, or a temporary one the window owns.
-  static CWnd* FromHandle(HWND hwnd);
-
-  BOOL Attach(HWND hwnd);
-  HWND Detach();
-  // Binds this wrapper to hwnd and runs PreSubclassWindow.
-  BOOL SubclassWindow(HWND hwnd);
-
-  // Overridables.
+  // Runs when the wrapper is bound to a window, before anyone uses it.
   virtual void PreSubclassWindow() {}
+  // Sees each keyboard and mouse message meant for this window before it is
+  // dispatched; TRUE keeps it from being dispatched.
   virtual BOOL PreTranslateMessage(MSG* msg);
-  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-  virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-  virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
-  virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-  // Default processing of the message being handled.
-  LRESULT Default();
 
-  // Pre-translation from the window a message is for up to (and including) stop.
-  static BOOL WalkPreTranslateTree(HWND stop, MSG* msg);
-
-  // Visibility, text and style.
+  // Visibility, text and style. A hidden window keeps its text; setting the
+  // text a window already has changes and notifies nothing.
   BOOL ShowWindow(int showCommand);
-  BOOL IsWindowVisible() const;
   void SetWindowText(const char* text);
-  void GetWindowText(CString& text) const;
   CString GetWindowText() const;
   DWORD GetStyle() const;
   BOOL ModifyStyle(DWORD remove, DWORD add);
-  BOOL EnableWindow(BOOL enable = TRUE);
 
-  // Family.
-  int GetDlgCtrlID() const;
-  CWnd* GetDlgItem(int id) const;
+  // Geometry: window rectangles in screen coordinates, client ones from 0,0.
   CWnd* GetParent() const;
-  CWnd* SetFocus();
-  static CWnd* GetFocus();
-
-  // Geometry.
   void GetWindowRect(RECT* rect) const;
   void GetClientRect(RECT* rect) const;
   void ScreenToClient(RECT* rect) const;
@@ -67,16 +59,17 @@ class CWnd : public CCmdTarget {
   void Invalidate(BOOL erase = TRUE);
   BOOL IsIconic() const;
 
-  // Drawing and fonts. A context from GetDC holds the stock system font.
+  // Drawing and fonts. A context from GetDC holds the stock system font, not
+  // the window's; give it back with ReleaseDC.
   CDC* GetDC();
   int ReleaseDC(CDC* dc);
   CFont* GetFont() const;
 
+  // The dialog's icons and system menu.
   HICON SetIcon(HICON icon, BOOL bigIcon);
-  HICON GetIcon(BOOL bigIcon) const;
   CMenu* GetSystemMenu(BOOL revert) const;
 
-  // Handlers with default behaviour, for derived classes to fall back on.
+  // Default processing, for handlers to fall back on.
   void OnPaint() { Default(); }
   void OnSysCommand(UINT, LPARAM) { Default(); }
   HCURSOR OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
@@ -84,17 +77,13 @@ class CWnd : public CCmdTarget {
   const MessageMap& GetMessageMap() const override { return GetThisMessageMap(); }
   static const MessageMap& GetThisMessageMap();
 
+ private:
+  friend struct FrameworkAccess;
+
+  // The bound window; a programming error when there is none.
+  HWND Bound(const char* operation) const;
+  // Default processing of the message being handled.
+  LRESULT Default();
+
   HWND m_hWnd = nullptr;
-
- protected:
-  // Routes a message to this wrapper's map; false when nothing handles it.
-  virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-  // Offers a control's own notification to the control's wrapper.
-  BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-  // The dialog manager's keyboard handling (Enter, Escape).
-  BOOL IsDialogMessage(MSG* msg);
 };
-
-// Sends a message to a window: to its bound wrapper, or to the window's
-// default processing when it has none.
-LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -1,6 +1,6 @@
 #pragma once
 // The program's resource objects, each defined in its own file and gathered
-// by ModuleResources(). All are constant-initialised, so they may be read at
+// by ProgramResources(). All are constant-initialised, so they may be read at
 // any time, static initialisation included.
 
 #include <span>
@@ -20,5 +20,8 @@ extern const CursorResource kLinkHandCursor;  // 131
 
 extern const std::span<const StringResource> kStringTable;
 extern const VersionResource kVersionInfo;
+
+// Everything above as one module, for AfxSetResources.
+const ResourceModule& ProgramResources();
 
 }  // namespace resources

@@ -36,22 +36,22 @@ class AccessibleStatic : public QAccessibleWidget {
 };
 
 QAccessibleInterface* StaticFactory(const QString&, QObject* object) {
-  auto* window = dynamic_cast<StaticWindow*>(object);
+  auto* window = WindowAs<StaticWindow>(WindowOfObject(object));
   return window ? new AccessibleStatic(window) : nullptr;
 }
 
 // A control whose text is a caption for another: a plain static, or a
 // read-only edit without a border.
 bool IsLabel(QObject* object) {
-  if (auto* text = dynamic_cast<StaticWindow*>(object)) return !text->IsIcon() && !text->IsClickable();
-  if (auto* edit = dynamic_cast<EditWindow*>(object)) {
+  if (auto* text = WindowAs<StaticWindow>(WindowOfObject(object))) return !text->IsIcon() && !text->IsClickable();
+  if (auto* edit = WindowAs<EditWindow>(WindowOfObject(object))) {
     return (edit->styleBits & ES_READONLY) && !(edit->styleBits & WS_BORDER);
   }
   return false;
 }
 
 QString LabelText(QObject* label) {
-  if (auto* text = dynamic_cast<StaticWindow*>(label)) return text->PlainText();
+  if (auto* text = WindowAs<StaticWindow>(WindowOfObject(label))) return text->PlainText();
   return static_cast<EditWindow*>(label)->text().trimmed();
 }
 
@@ -79,7 +79,7 @@ QString GroupCaption(QWidget* dialog, QWidget* control) {
   QString caption;
   int smallest = std::numeric_limits<int>::max();
   for (QObject* object : dialog->children()) {
-    auto* group = dynamic_cast<GroupBoxWindow*>(object);
+    auto* group = WindowAs<GroupBoxWindow>(WindowOfObject(object));
     if (!group || group->title().isEmpty() || !group->geometry().contains(control->geometry())) continue;
     const int size = group->width() * group->height();
     if (size < smallest) {
@@ -97,8 +97,8 @@ void InstallAccessibleStatics() { QAccessible::installFactory(StaticFactory); }
 void NameControlsByLabels(QWidget* dialog) {
   const int lineHeight = dialog->fontMetrics().height();
   for (QObject* object : dialog->children()) {
-    auto* edit = dynamic_cast<EditWindow*>(object);
-    auto* list = dynamic_cast<ListBoxWindow*>(object);
+    auto* edit = WindowAs<EditWindow>(WindowOfObject(object));
+    auto* list = WindowAs<ListBoxWindow>(WindowOfObject(object));
     if ((!edit || IsLabel(edit)) && !list) continue;
     auto* control = static_cast<QWidget*>(object);
     QString name = list ? GroupCaption(dialog, control) : QString();

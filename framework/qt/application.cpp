@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <optional>
 
+#include "framework/internal/framework_access.h"
 #include "framework/qt/accessibility.h"
 #include "framework/qt/cursor_state.h"
 #include "framework/qt/dialog_window.h"
@@ -128,8 +129,8 @@ bool PreTranslate(HWND hwnd, QWidget* widget, QEvent* event) {
   std::optional<MSG> msg = Translate(hwnd, widget, event);
   if (!msg) return false;
   if (msg->message == WM_MOUSEMOVE) UpdateCursor(hwnd);
-  auto* dialog = dynamic_cast<DialogWindow*>(hwnd->Dialog());
-  if (CWnd::WalkPreTranslateTree(dialog, &*msg)) return true;
+  auto* dialog = WindowAs<DialogWindow>(hwnd->Dialog());
+  if (framework_detail::WalkPreTranslateTree(dialog, &*msg)) return true;
   if (!dialog) return false;
   // Keys the window itself acts on: Alt+Space opens the system menu, F1 asks for help.
   if (msg->message == WM_SYSKEYDOWN && msg->wParam == VK_SPACE) {

@@ -17,3 +17,9 @@ class FrameworkApplication : private FontConfigurationPreload, public QApplicati
 
   bool notify(QObject* receiver, QEvent* event) override;
 };
+
+namespace framework_detail {
+// What main() does: makes the toolkit's application, then runs the
+// application object's InitInstance; the program ends when it returns.
+int RunApplication(int argc, char** argv);
+}  // namespace framework_detail

@@ -4,7 +4,7 @@
 
 ButtonWindow::ButtonWindow(QWidget* parent, int controlId, DWORD windowStyle, DWORD extendedStyle,
                            const QString& label)
-    : QPushButton(label, parent), HWND__(this, WindowKind::Button, controlId, windowStyle, extendedStyle) {
+    : QPushButton(label, parent), HWND__(this, controlId, windowStyle, extendedStyle) {
   // The framework, not Qt, decides what Enter presses.
   setAutoDefault(false);
   setDefault(IsDefault());

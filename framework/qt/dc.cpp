@@ -2,9 +2,15 @@
 
 #include <QFontMetrics>
 
+#include "framework/internal/framework_access.h"
 #include "framework/qt/gdi_objects.h"
 #include "framework/qt/window.h"
 #include "framework/wnd.h"
+
+void AdoptDeviceContext(CDC& wrapper, HDC dc) {
+  FrameworkAccess::Handle(wrapper) = dc;
+  dc->wrapper = &wrapper;
+}
 
 CDC::~CDC() {
   if (m_hDC) {
@@ -13,32 +19,21 @@ CDC::~CDC() {
   }
 }
 
-void CDC::Adopt(HDC dc) {
-  m_hDC = dc;
-  dc->wrapper = this;
-}
-
-CDC* CDC::FromHandle(HDC dc) { return dc ? dc->wrapper : nullptr; }
-
 COLORREF CDC::SetTextColor(COLORREF color) {
   const COLORREF previous = m_hDC->textColor;
   m_hDC->textColor = color;
   return previous;
 }
 
-int CDC::SetBkMode(int mode) {
-  const int previous = m_hDC->bkMode;
-  m_hDC->bkMode = mode;
-  return previous;
-}
+// Every static is painted with a transparent background already: the mode
+// changes nothing that this backend draws.
+int CDC::SetBkMode(int) { return TRANSPARENT; }
 
 CFont* CDC::SelectObject(CFont* font) {
   CFont* previous = CFont::FromHandle(m_hDC->font);
-  if (font && font->m_hObject) m_hDC->font = font->m_hObject;
+  if (font && font->GetSafeHandle()) m_hDC->font = font->GetSafeHandle();
   return previous;
 }
-
-CFont* CDC::GetCurrentFont() const { return CFont::FromHandle(m_hDC->font); }
 
 CSize CDC::GetTextExtent(const char* text, int count) const {
   const QFontMetrics metrics(m_hDC->font ? m_hDC->font->font : QFont());
@@ -53,11 +48,13 @@ BOOL CDC::DrawIcon(int x, int y, HICON icon) {
 }
 
 CPaintDC::CPaintDC(CWnd* wnd) {
+  HWND hwnd = FrameworkAccess::Handle(*wnd);
+  if (!hwnd) framework_detail::ProgrammingError("CPaintDC for a wrapper that is not bound to a window");
   auto* dc = new HDC__;
-  dc->widget = wnd->m_hWnd->widget;
+  dc->widget = hwnd->widget;
   dc->painter = new QPainter(dc->widget);
-  dc->font = wnd->m_hWnd->hfont ? wnd->m_hWnd->hfont : StockSystemFont();
-  Adopt(dc);
+  dc->font = hwnd->hfont ? hwnd->hfont : StockSystemFont();
+  AdoptDeviceContext(*this, dc);
 }
 
 CPaintDC::~CPaintDC() = default;

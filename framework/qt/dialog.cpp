@@ -1,91 +1,53 @@
-#include "framework/dialog.h"
+// The modal loop of a dialog on Qt, and the dialog manager's keys.
 
-#include <cstdio>
-#include <cstdlib>
+#include <QApplication>
 
+#include "framework/internal/framework_access.h"
+#include "framework/qt/button_window.h"
 #include "framework/qt/dialog_window.h"
-#include "framework/win_app.h"
+#include "framework/qt/static_window.h"
 #include "framework/win_constants.h"
 
-void DDX_Control(CDataExchange* dx, int id, CWnd& wrapper) {
-  if (wrapper.m_hWnd) return;  // bound already for this window
-  CWnd* dialog = dx->m_pDlgWnd;
-  HWND control = dialog && dialog->m_hWnd ? dialog->m_hWnd->Child(id) : nullptr;
-  if (!control || !wrapper.SubclassWindow(control)) {
-    // A template without the control is a fault in the program itself.
-    std::fprintf(stderr, "DDX_Control: dialog has no control %d to bind\n", id);
-    std::abort();
-  }
-}
+namespace framework_detail {
 
-CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
-
-CDialog::CDialog(const DialogTemplate& dialogTemplate, CWnd* parent)
-    : template_(&dialogTemplate), parent_(parent) {}
-
-const MessageMap& CDialog::GetThisMessageMap() {
-  static const MessageMap map = MessageMapBuilder<CDialog>(CWnd::GetThisMessageMap())
-                                    .Command(IDOK, &CDialog::OnOK)
-                                    .Command(IDCANCEL, &CDialog::OnCancel)
-                                    .Build();
-  return map;
-}
-
-const DialogTemplate* CDialog::ResolveTemplate() const {
-  if (template_) return template_;
-  for (const DialogTemplate* candidate : ModuleResources().dialogs) {
-    if (candidate->id == templateId_) return candidate;
-  }
-  return nullptr;
-}
-
-INT_PTR CDialog::DoModal() {
-  const DialogTemplate* dialogTemplate = ResolveTemplate();
-  if (!dialogTemplate || m_hWnd) return -1;
+INT_PTR RunModal(CDialog& dialog, const DialogTemplate& dialogTemplate) {
   // Without a parent the dialog is owned by the dialog in front, or the main
   // window (never itself: a main window that is this dialog has none yet).
-  QWidget* owner = parent_ && parent_->m_hWnd ? parent_->m_hWnd->widget : DefaultModalOwner();
-  auto* window = new DialogWindow(owner, *dialogTemplate);
-  Attach(window);
-  if (OnInitDialog()) window->FocusFirstTabStop();
+  const CWnd* parent = FrameworkAccess::Parent(dialog);
+  HWND parentWindow = parent ? FrameworkAccess::Handle(*parent) : nullptr;
+  QWidget* owner = parentWindow ? parentWindow->widget : DefaultModalOwner();
+  auto* window = new DialogWindow(owner, dialogTemplate);
+  Bind(dialog, window);
+  if (dialog.OnInitDialog()) window->FocusFirstTabStop();
   const INT_PTR result = window->RunModal();
   DestroyWindowTree(window);
   return result;
 }
 
-BOOL CDialog::OnInitDialog() {
-  UpdateData(FALSE);
-  return TRUE;
+void EndModal(HWND dialog, INT_PTR result) {
+  if (auto* window = WindowAs<DialogWindow>(dialog)) window->End(result);
 }
 
-void CDialog::DoDataExchange(CDataExchange*) {}
-
-BOOL CDialog::UpdateData(BOOL saveAndValidate) {
-  CDataExchange dx(this, saveAndValidate);
-  DoDataExchange(&dx);
-  return TRUE;
-}
-
-void CDialog::OnOK() {
-  if (!UpdateData(TRUE)) return;
-  EndDialog(IDOK);
-}
-
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
-
-void CDialog::EndDialog(int result) {
-  if (auto* window = dynamic_cast<DialogWindow*>(m_hWnd)) window->End(result);
-}
-
-BOOL CDialog::PreTranslateMessage(MSG* msg) {
-  if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) return IsDialogMessage(msg);
+BOOL HandleDialogKey(HWND dialog, MSG* msg) {
+  auto* window = WindowAs<DialogWindow>(dialog);
+  if (!window || msg->message != WM_KEYDOWN) return FALSE;
+  if (msg->wParam == VK_ESCAPE) {
+    SendCommand(window, IDCANCEL, BN_CLICKED, window->Child(IDCANCEL));
+    return TRUE;
+  }
+  if (msg->wParam == VK_RETURN) {
+    // Enter presses the focused push button, or opens a focused link, else
+    // presses the default button.
+    HWND focus = HWND__::FromWidget(QApplication::focusWidget());
+    if (auto* link = WindowAs<StaticWindow>(focus); link && link->IsClickable()) return FALSE;
+    auto* focusedButton = WindowAs<ButtonWindow>(focus);
+    const int id = focusedButton && focusedButton->Parent() == window ? focusedButton->id : window->DefaultButtonId();
+    HWND button = window->Child(id);
+    if (button && !button->widget->isEnabled()) return TRUE;
+    SendCommand(window, id, BN_CLICKED, button);
+    return TRUE;
+  }
   return FALSE;
 }
 
-BOOL CDialog::OnCmdMsg(int id, UINT code) {
-  if (CWnd::OnCmdMsg(id, code)) return TRUE;
-  // Commands nobody in the dialog handles go on to the application.
-  if (code != BN_CLICKED) return FALSE;
-  CWinApp* app = AfxGetApp();
-  return app && app->OnCmdMsg(id, code);
-}
+}  // namespace framework_detail

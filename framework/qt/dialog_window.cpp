@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "framework/dc.h"
+#include "framework/internal/framework_access.h"
 #include "framework/qt/accessibility.h"
 #include "framework/qt/button_window.h"
 #include "framework/qt/dialog_units.h"
@@ -53,13 +54,14 @@ void ReactivateOwner(QWidget* owner) {
 
 QWidget* DefaultModalOwner() {
   if (DialogWindow* active = DialogWindow::Active()) return active;
-  CWnd* main = AfxGetMainWnd();
-  return main && main->m_hWnd ? main->m_hWnd->widget : nullptr;
+  const CWinApp* app = AfxGetApp();
+  HWND main = app && app->m_pMainWnd ? FrameworkAccess::Handle(*app->m_pMainWnd) : nullptr;
+  return main ? main->widget : nullptr;
 }
 
 DialogWindow::DialogWindow(QWidget* owner, const DialogTemplate& dialogTemplate)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      HWND__(this, WindowKind::Dialog, 0, dialogTemplate.style, dialogTemplate.exStyle),
+      HWND__(this, 0, dialogTemplate.style, dialogTemplate.exStyle),
       font_(TemplateLogFont(dialogTemplate.fontFace, dialogTemplate.pointSize)) {
   hfont = &font_;
   setFont(font_.font);
@@ -77,8 +79,7 @@ void DialogWindow::CreateControls(const DialogTemplate& dialogTemplate) {
   std::vector<QWidget*> groups;
   for (const DialogItemTemplate& item : dialogTemplate.items) {
     QWidget* control = CreateControl(this, item);
-    auto* hwnd = dynamic_cast<HWND__*>(control);
-    hwnd->hfont = &font_;
+    WindowOfObject(control)->hfont = &font_;
     const QRect area = units.ToPixels(item.x, item.y, item.cx, item.cy);
     if (item.windowClass == ControlClass::Static && (item.style & SS_TYPEMASK) == SS_ICON) {
       control->move(area.topLeft());  // an icon keeps its own size
@@ -148,7 +149,7 @@ HICON DialogWindow::SetIcon(HICON icon, bool big) {
 
 void DialogWindow::FocusFirstTabStop() {
   for (QObject* object : children()) {
-    auto* hwnd = dynamic_cast<HWND__*>(object);
+    HWND hwnd = WindowOfObject(object);
     if (!hwnd || !(hwnd->styleBits & WS_TABSTOP)) continue;
     if (hwnd->widget->isHidden() || !hwnd->widget->isEnabled()) continue;
     hwnd->widget->setFocus(Qt::TabFocusReason);
@@ -158,7 +159,7 @@ void DialogWindow::FocusFirstTabStop() {
 
 int DialogWindow::DefaultButtonId() const {
   for (QObject* object : children()) {
-    auto* button = dynamic_cast<ButtonWindow*>(object);
+    auto* button = WindowAs<ButtonWindow>(WindowOfObject(object));
     if (button && button->IsDefault()) return button->id;
   }
   return IDOK;
@@ -211,9 +212,7 @@ LRESULT DialogWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return reinterpret_cast<LRESULT>(DialogBackgroundBrush());
     case WM_ICONERASEBKGND:
-      if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam)); dc && dc->m_hDC->painter) {
-        dc->m_hDC->painter->fillRect(rect(), palette().window());
-      }
+      if (auto* dc = reinterpret_cast<HDC>(wParam); dc && dc->painter) dc->painter->fillRect(rect(), palette().window());
       return TRUE;
     default:
       return HWND__::DefaultProc(message, wParam, lParam);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/menu.h"
+#include "framework/internal/framework_access.h"
 #include "framework/qt/gdi_objects.h"
 #include "framework/qt/window.h"
 #include "framework/resource_types.h"
@@ -64,7 +64,7 @@ class DialogWindow : public QDialog, public HWND__ {
 
   HFONT__ font_;
   HMENU__ systemMenu_;
-  CMenu systemMenuWrapper_{&systemMenu_};
+  CMenu systemMenuWrapper_ = FrameworkAccess::MakeMenu(&systemMenu_);
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
   bool ended_ = false;

@@ -3,7 +3,7 @@
 #include "framework/win_constants.h"
 
 EditWindow::EditWindow(QWidget* parent, int controlId, DWORD windowStyle, DWORD extendedStyle)
-    : QLineEdit(parent), HWND__(this, WindowKind::Edit, controlId, windowStyle, extendedStyle) {
+    : QLineEdit(parent), HWND__(this, controlId, windowStyle, extendedStyle) {
   ApplyStyle();
   connect(this, &QLineEdit::textChanged, this, [this] { NotifyParent(EN_CHANGE); });
 }

@@ -1,12 +1,15 @@
 #include "framework/font.h"
 
+#include "framework/internal/framework_access.h"
 #include "framework/qt/gdi_objects.h"
 
-CFont::~CFont() { DeleteObject(); }
+CFont::~CFont() {
+  if (owned_) delete m_hObject;
+}
 
 BOOL CFont::CreateFontIndirect(const LOGFONT* logFont) {
   if (!logFont) return FALSE;
-  DeleteObject();
+  if (owned_) delete m_hObject;
   m_hObject = new HFONT__(*logFont);
   owned_ = true;
   return TRUE;
@@ -16,14 +19,6 @@ int CFont::GetLogFont(LOGFONT* logFont) const {
   if (!m_hObject || !logFont) return 0;
   *logFont = m_hObject->logFont;
   return static_cast<int>(sizeof(LOGFONT));
-}
-
-BOOL CFont::DeleteObject() {
-  if (!m_hObject) return FALSE;
-  if (owned_) delete m_hObject;
-  m_hObject = nullptr;
-  owned_ = false;
-  return TRUE;
 }
 
 CFont* CFont::FromHandle(HFONT font) { return font ? &font->wrapper : nullptr; }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/internal/framework_access.h"
 #include "framework/qt/dialog_units.h"
 #include "framework/win_constants.h"
 
@@ -19,7 +20,7 @@ HBRUSH StockNullBrush() {
 }  // namespace
 
 HFONT__::HFONT__(const LOGFONT& description) : logFont(description), font(QFontFromLogFont(description)) {
-  wrapper.m_hObject = this;
+  FrameworkAccess::Borrow(wrapper, this);
 }
 
 LOGFONT TemplateLogFont(const char* face, int pointSize) {

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "framework/font.h"
+#include "framework/win_types.h"
 #include "framework/win_constants.h"
 
 class CDC;
@@ -37,9 +38,12 @@ struct HDC__ {
   QWidget* widget = nullptr;
   HFONT font = nullptr;
   COLORREF textColor = RGB(0, 0, 0);
-  int bkMode = OPAQUE;
   CDC* wrapper = nullptr;
 };
+
+// Makes dc the wrapper of a context the framework made; the wrapper deletes
+// it (and its painter) when it goes.
+void AdoptDeviceContext(CDC& wrapper, HDC dc);
 
 // The logical font of a dialog template's font at 96 dots per inch.
 LOGFONT TemplateLogFont(const char* face, int pointSize);

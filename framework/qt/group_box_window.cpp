@@ -2,7 +2,7 @@
 
 GroupBoxWindow::GroupBoxWindow(QWidget* parent, int controlId, DWORD windowStyle, DWORD extendedStyle,
                                const QString& caption)
-    : QGroupBox(caption, parent), HWND__(this, WindowKind::GroupBox, controlId, windowStyle, extendedStyle) {
+    : QGroupBox(caption, parent), HWND__(this, controlId, windowStyle, extendedStyle) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
 }

@@ -3,7 +3,7 @@
 #include "framework/win_constants.h"
 
 ListBoxWindow::ListBoxWindow(QWidget* parent, int controlId, DWORD windowStyle, DWORD extendedStyle)
-    : QListWidget(parent), HWND__(this, WindowKind::ListBox, controlId, windowStyle, extendedStyle) {
+    : QListWidget(parent), HWND__(this, controlId, windowStyle, extendedStyle) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setUniformItemSizes(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,3 +1,3 @@
-#include "framework/win_app.h"
+#include "framework/qt/application.h"
 
-int main(int argc, char** argv) { return AfxWinMain(argc, argv); }
+int main(int argc, char** argv) { return framework_detail::RunApplication(argc, argv); }

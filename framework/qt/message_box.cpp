@@ -2,9 +2,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
+#include "framework/internal/framework_access.h"
 #include "framework/qt/dialog_window.h"
-#include "framework/win_app.h"
 
 namespace {
 
@@ -29,8 +30,11 @@ int AfxMessageBox(const char* text, UINT type, UINT) {
   // An OK box asked without an icon gets the framework's default one.
   if ((type & MB_ICONMASK) == 0 && (type & MB_TYPEMASK) == MB_OK) type |= MB_ICONEXCLAMATION;
   QWidget* owner = DefaultModalOwner();
-  QMessageBox box(IconFor(type), QString::fromUtf8(AfxGetAppName()), QString::fromUtf8(text ? text : ""),
-                  QMessageBox::Ok, owner);
+  QMessageBox box(IconFor(type), QString::fromStdString(framework_detail::ApplicationTitle()),
+                  QString::fromUtf8(text ? text : ""), QMessageBox::NoButton, owner);
+  // A plain OK, without the check-mark icon some styles put on it: no
+  // other button of the program has one.
+  box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole)->setIcon(QIcon());
   box.setTextFormat(Qt::PlainText);
   box.exec();
   ReactivateOwner(owner);

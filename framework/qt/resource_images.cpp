@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 
+#include "framework/internal/framework_access.h"
 #include "framework/qt/gdi_objects.h"
 #include "framework/resource_colors.h"
 #include "framework/resource_types.h"
@@ -33,10 +34,12 @@ using LoadedImages = std::map<UINT, std::unique_ptr<HICON__>>;
 
 }  // namespace
 
+namespace framework_detail {
+
 HICON LoadIconResource(UINT id) {
   static LoadedImages loaded;
   if (auto found = loaded.find(id); found != loaded.end()) return found->second.get();
-  for (const IconResource* icon : ModuleResources().icons) {
+  for (const IconResource* icon : framework_detail::Resources().icons) {
     if (icon->id != id) continue;
     auto handle = std::make_unique<HICON__>();
     handle->large = ImageFromRows(icon->large, false);
@@ -46,10 +49,12 @@ HICON LoadIconResource(UINT id) {
   return nullptr;
 }
 
+}  // namespace framework_detail
+
 HCURSOR LoadCursorResource(UINT id) {
   static LoadedImages loaded;
   if (auto found = loaded.find(id); found != loaded.end()) return found->second.get();
-  for (const CursorResource* cursor : ModuleResources().cursors) {
+  for (const CursorResource* cursor : framework_detail::Resources().cursors) {
     if (cursor->id != id) continue;
     auto handle = std::make_unique<HICON__>();
     handle->large = ImageFromRows(cursor->image, true);

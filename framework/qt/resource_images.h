@@ -3,7 +3,6 @@
 
 #include "framework/win_types.h"
 
-// The icon or cursor with this resource id, or null when there is none.
-// The handles are shared and live until the program ends.
-HICON LoadIconResource(UINT id);
+// The cursor with this resource id, or null when there is none. Shared, it
+// lives until the program ends (icons: framework_detail::LoadIconResource).
 HCURSOR LoadCursorResource(UINT id);

@@ -9,7 +9,7 @@
 
 #include "framework/dc.h"
 #include "framework/qt/gdi_objects.h"
-#include "framework/qt/resource_images.h"
+#include "framework/internal/framework_access.h"
 #include "framework/win_constants.h"
 #include "framework/wnd.h"
 
@@ -24,9 +24,9 @@ class StaticPaintDC : public CDC {
     dc->painter = painter;
     dc->widget = widget;
     dc->font = font;
-    Adopt(dc);
+    AdoptDeviceContext(*this, dc);
   }
-  ~StaticPaintDC() override { m_hDC->painter = nullptr; }  // the paint event owns the painter
+  ~StaticPaintDC() override { GetSafeHdc()->painter = nullptr; }  // the paint event owns the painter
 };
 
 // Classic statics break lines at CR, LF and CR LF alike.
@@ -41,11 +41,11 @@ QString NormalizeLineBreaks(const std::string& text) {
 
 StaticWindow::StaticWindow(QWidget* parent, int controlId, DWORD windowStyle, DWORD extendedStyle,
                            const std::string& text)
-    : QWidget(parent), HWND__(this, WindowKind::Static, controlId, windowStyle, extendedStyle), text_(text) {
+    : QWidget(parent), HWND__(this, controlId, windowStyle, extendedStyle), text_(text) {
   setMouseTracking(true);
   if (IsIcon()) {
     // An icon static names its icon as "#id" and takes the icon's size.
-    if (text_.size() > 1 && text_[0] == '#') icon_ = LoadIconResource(static_cast<UINT>(std::atoi(text_.c_str() + 1)));
+    if (text_.size() > 1 && text_[0] == '#') icon_ = framework_detail::LoadIconResource(static_cast<UINT>(std::atoi(text_.c_str() + 1)));
     if (icon_) resize(icon_->large.size());
   }
   ApplyStyle();

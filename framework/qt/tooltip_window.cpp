@@ -13,7 +13,7 @@ constexpr int kInitialDelayMs = 500;
 }  // namespace
 
 ToolTipWindow::ToolTipWindow(QWidget* owner)
-    : QWidget(owner), HWND__(this, WindowKind::ToolTip, 0, WS_POPUP, 0) {
+    : QWidget(owner), HWND__(this, 0, WS_POPUP, 0) {
   hide();
   delay_.setSingleShot(true);
   delay_.setInterval(kInitialDelayMs);
@@ -52,7 +52,7 @@ void ToolTipWindow::Relay(const MSG& msg) {
       int under = -1;
       for (std::size_t i = 0; i < tools_.size() && under < 0; ++i) {
         const Tool& tool = tools_[i];
-        if (tool.window == msg.hwnd && CRect(tool.rect).PtInRect(at)) under = static_cast<int>(i);
+        if (tool.window == msg.hwnd && ToQRect(tool.rect).contains(at.x, at.y)) under = static_cast<int>(i);
       }
       if (under < 0) {
         Hide();

@@ -4,8 +4,6 @@
 #include "framework/qt/resource_images.h"
 #include "framework/win_constants.h"
 
-HICON LoadIcon(UINT id) { return LoadIconResource(id); }
-
 HCURSOR LoadCursor(UINT id) { return LoadCursorResource(id); }
 
 HCURSOR SetCursor(HCURSOR cursor) {

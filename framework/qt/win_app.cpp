@@ -1,63 +1,40 @@
-#include "framework/win_app.h"
+// The start of a framework program on Qt: the toolkit's application, then
+// the application object's InitInstance.
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <string>
 
-#include "framework/cstring.h"
-#include "framework/message_box.h"
+#include "framework/internal/framework_access.h"
 #include "framework/qt/application.h"
-#include "framework/user.h"
+#include "framework/win_app.h"
 
-namespace {
+namespace framework_detail {
 
-CWinApp* theApplication = nullptr;
-
-}  // namespace
-
-CWinApp::CWinApp(const char* appName) : m_pszAppName(appName) { theApplication = this; }
-
-CWinApp::~CWinApp() {
-  if (theApplication == this) theApplication = nullptr;
-}
-
-const MessageMap& CWinApp::GetThisMessageMap() {
-  static const MessageMap map{&CCmdTarget::GetThisMessageMap(), {}};
-  return map;
-}
-
-int CWinApp::Run() {
-  QCoreApplication::exec();
-  return ExitInstance();
-}
-
-HICON CWinApp::LoadIcon(UINT id) const { return ::LoadIcon(id); }
-
-HCURSOR CWinApp::LoadCursor(UINT id) const { return ::LoadCursor(id); }
-
-void CWinApp::OnHelp() {
-  CString text;
-  text.Format("No help file is installed for %s.", AfxGetAppName());
-  AfxMessageBox(text, MB_ICONASTERISK);
-}
-
-CWinApp* AfxGetApp() { return theApplication; }
-
-CWnd* AfxGetMainWnd() { return theApplication ? theApplication->m_pMainWnd : nullptr; }
-
-const char* AfxGetAppName() {
-  if (theApplication && theApplication->m_pszAppName) return theApplication->m_pszAppName;
+std::string ApplicationTitle() {
   // The executable's name, as the classic framework takes the module's.
-  static const std::string name = QCoreApplication::instance()
-                                      ? QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString()
-                                      : std::string();
-  return name.c_str();
+  static const std::string name =
+      QCoreApplication::instance()
+          ? QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString()
+          : std::string();
+  return name;
 }
 
-int AfxWinMain(int argc, char** argv) {
+int RunApplication(int argc, char** argv) {
   FrameworkApplication application(argc, argv);
   CWinApp* app = AfxGetApp();
   if (!app) return 1;
-  if (!app->m_pszAppName) app->m_pszAppName = AfxGetAppName();
-  return app->InitInstance() ? app->Run() : app->ExitInstance();
+  // No message loop follows InitInstance, whatever it returns.
+  app->InitInstance();
+  return 0;
 }
+
+}  // namespace framework_detail
+
+namespace framework_detail {
+
+// Standard error, where the shared code has written it, is where a desktop
+// program's faults go on Linux; there is nothing more to show.
+void ShowProgrammingError(const std::string&) {}
+
+}  // namespace framework_detail

@@ -1,14 +1,15 @@
 #include "framework/qt/window.h"
 
+#include "framework/internal/framework_access.h"
+#include "framework/qt/dialog_window.h"
 #include "framework/win_constants.h"
-#include "framework/wnd.h"
 
-HWND__::HWND__(QWidget* w, WindowKind k, int controlId, DWORD windowStyle, DWORD extendedStyle)
-    : widget(w), kind(k), id(controlId), styleBits(windowStyle), styleEx(extendedStyle) {}
+HWND__::HWND__(QWidget* w, int controlId, DWORD windowStyle, DWORD extendedStyle)
+    : widget(w), id(controlId), styleBits(windowStyle), styleEx(extendedStyle) {}
 
 HWND__::~HWND__() {
   UnbindWrapper();
-  if (temporary) temporary->m_hWnd = nullptr;
+  if (temporary) FrameworkAccess::Handle(*temporary) = nullptr;
 }
 
 LRESULT HWND__::DefaultProc(UINT message, WPARAM, LPARAM lParam) {
@@ -20,22 +21,17 @@ LRESULT HWND__::DefaultProc(UINT message, WPARAM, LPARAM lParam) {
   return 0;
 }
 
-HWND HWND__::Parent() const {
-  return dynamic_cast<HWND__*>(widget->parentWidget());
-}
+HWND HWND__::Parent() const { return WindowOfObject(widget->parentWidget()); }
 
 HWND HWND__::Dialog() {
   HWND hwnd = this;
-  while (hwnd->kind != WindowKind::Dialog) {
-    hwnd = hwnd->Parent();
-    if (!hwnd) return nullptr;
-  }
+  while (hwnd && !WindowAs<DialogWindow>(hwnd)) hwnd = hwnd->Parent();
   return hwnd;
 }
 
 HWND HWND__::FromWidget(QWidget* w) {
   for (; w; w = w->parentWidget()) {
-    if (auto* hwnd = dynamic_cast<HWND__*>(w)) return hwnd;
+    if (HWND hwnd = WindowOfObject(w)) return hwnd;
     if (w->isWindow()) return nullptr;
   }
   return nullptr;
@@ -43,7 +39,7 @@ HWND HWND__::FromWidget(QWidget* w) {
 
 HWND HWND__::Child(int childId) const {
   for (QObject* object : widget->children()) {
-    auto* child = dynamic_cast<HWND__*>(object);
+    HWND child = WindowOfObject(object);
     if (child && child->id == childId) return child;
   }
   return nullptr;
@@ -54,8 +50,12 @@ void HWND__::NotifyParent(UINT code) {
 }
 
 void HWND__::UnbindWrapper() {
-  if (wrapper) wrapper->m_hWnd = nullptr;
+  if (wrapper) FrameworkAccess::Handle(*wrapper) = nullptr;
   wrapper = nullptr;
+}
+
+LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return hwnd ? framework_detail::Dispatch(hwnd, message, wParam, lParam) : 0;
 }
 
 LRESULT SendCommand(HWND to, int id, UINT code, HWND from) {
@@ -71,8 +71,47 @@ void DestroyWindowTree(HWND hwnd) {
   top->blockSignals(true);
   // Unbind before any destructor runs, so no wrapper sees a half-gone window.
   for (QWidget* w : descendants) {
-    if (auto* child = dynamic_cast<HWND__*>(w)) child->UnbindWrapper();
+    if (HWND child = WindowOfObject(w)) child->UnbindWrapper();
   }
   hwnd->UnbindWrapper();
   delete top;
+}
+
+// What the shared routing asks of this backend.
+namespace framework_detail {
+
+CWnd* BoundWrapper(HWND hwnd) { return hwnd ? hwnd->wrapper : nullptr; }
+
+HWND ParentOf(HWND hwnd) { return hwnd ? hwnd->Parent() : nullptr; }
+
+LRESULT DefaultProcessing(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return hwnd ? hwnd->DefaultProc(message, wParam, lParam) : 0;
+}
+
+HWND ControlOf(HWND dialog, int id) { return dialog ? dialog->Child(id) : nullptr; }
+
+void Bind(CWnd& wrapper, HWND window) {
+  FrameworkAccess::Handle(wrapper) = window;
+  window->wrapper = &wrapper;
+}
+
+CWnd* WindowOf(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  if (hwnd->wrapper) return hwnd->wrapper;
+  if (!hwnd->temporary) {
+    hwnd->temporary = std::make_unique<CWnd>();
+    FrameworkAccess::Handle(*hwnd->temporary) = hwnd;
+  }
+  return hwnd->temporary.get();
+}
+
+}  // namespace framework_detail
+
+CWnd::~CWnd() {
+  if (m_hWnd && m_hWnd->wrapper == this) m_hWnd->wrapper = nullptr;
+  m_hWnd = nullptr;
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
+  return ::SendMessage(Bound("SendMessage"), message, wParam, lParam);
 }

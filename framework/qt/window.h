@@ -1,7 +1,8 @@
 #pragma once
 // HWND__: what a window handle points to. Every window the framework makes
 // is a Qt widget that also derives from HWND__, which keeps the classic
-// attributes (id, styles, font, bound wrapper) beside the widget.
+// attributes (id, styles, font, bound wrapper) beside the widget. The kind of
+// a window is its class: WindowAs<ListBoxWindow>(hwnd) asks for one.
 
 #include <QWidget>
 #include <memory>
@@ -11,22 +12,19 @@
 
 class CWnd;
 
-enum class WindowKind { Dialog, Button, GroupBox, Edit, ListBox, Static, ToolTip };
-
 struct HWND__ {
-  HWND__(QWidget* widget, WindowKind kind, int id, DWORD style, DWORD styleEx);
+  HWND__(QWidget* widget, int id, DWORD style, DWORD styleEx);
   HWND__(const HWND__&) = delete;
   HWND__& operator=(const HWND__&) = delete;
   virtual ~HWND__();
 
   QWidget* const widget;
-  const WindowKind kind;
   const int id;
   DWORD styleBits;  // WS_* and the class's own style bits
   DWORD styleEx;    // WS_EX_* bits
   HFONT hfont = nullptr;  // the window's font
   CWnd* wrapper = nullptr;  // the bound wrapper
-  std::unique_ptr<CWnd> temporary;  // FromHandle's wrapper while none is bound
+  std::unique_ptr<CWnd> temporary;  // the wrapper handed out while none is bound
   bool cursorOverridden = false;
 
   virtual std::string Text() const = 0;
@@ -52,6 +50,19 @@ struct HWND__ {
   // Clears the bound wrapper's handle and forgets the wrapper.
   void UnbindWrapper();
 };
+
+// The window as its concrete class, or null when it is of another kind.
+template <class Window>
+Window* WindowAs(HWND hwnd) {
+  return dynamic_cast<Window*>(hwnd);
+}
+
+// The window of a QObject that is one of the framework's windows, or null.
+inline HWND WindowOfObject(QObject* object) { return dynamic_cast<HWND__*>(object); }
+
+// Sends a message through the window's bound wrapper (its message map) or to
+// its default processing.
+LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
 // Sends WM_COMMAND with id and notification code to a window, from the
 // control from (null for a command from a key or menu).
