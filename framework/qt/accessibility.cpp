@@ -99,7 +99,13 @@ void NameControlsByLabels(QWidget* dialog) {
   for (QObject* object : dialog->children()) {
     auto* edit = WindowAs<EditWindow>(WindowOfObject(object));
     auto* list = WindowAs<ListBoxWindow>(WindowOfObject(object));
-    if ((!edit || IsLabel(edit)) && !list) continue;
+    if (edit && IsLabel(edit)) {
+      // A read-only field that shows a label reads as its own text.
+      const QString text = LabelText(edit);
+      if (edit->accessibleName() != text) edit->setAccessibleName(text);
+      continue;
+    }
+    if (!edit && !list) continue;
     auto* control = static_cast<QWidget*>(object);
     QString name = list ? GroupCaption(dialog, control) : QString();
     if (name.isEmpty()) {

@@ -15,15 +15,15 @@
 
 namespace {
 
-constexpr UINT VK_TAB = 0x09;
-constexpr UINT VK_BACK = 0x08;
 constexpr UINT VK_F1 = 0x70;
 
+// The virtual-key code of a key, for the keys somebody reads: letters and
+// digits (the same codes on both sides), Enter, Escape, Space and F1.
+// Others arrive as 0.
 UINT VirtualKey(int key) {
   if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
-    return static_cast<UINT>(key);  // the same codes on both sides
+    return static_cast<UINT>(key);
   }
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return VK_F1 + static_cast<UINT>(key - Qt::Key_F1);
   switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -32,31 +32,8 @@ UINT VirtualKey(int key) {
       return VK_ESCAPE;
     case Qt::Key_Space:
       return VK_SPACE;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return VK_TAB;
-    case Qt::Key_Backspace:
-      return VK_BACK;
-    case Qt::Key_PageUp:
-      return 0x21;
-    case Qt::Key_PageDown:
-      return 0x22;
-    case Qt::Key_End:
-      return 0x23;
-    case Qt::Key_Home:
-      return 0x24;
-    case Qt::Key_Left:
-      return 0x25;
-    case Qt::Key_Up:
-      return 0x26;
-    case Qt::Key_Right:
-      return 0x27;
-    case Qt::Key_Down:
-      return 0x28;
-    case Qt::Key_Insert:
-      return 0x2D;
-    case Qt::Key_Delete:
-      return 0x2E;
+    case Qt::Key_F1:
+      return VK_F1;
     default:
       return 0;
   }
@@ -119,9 +96,11 @@ void UpdateCursor(HWND hwnd) {
     HCURSOR cursor = CursorState::current;
     hwnd->widget->setCursor(cursor && cursor->cursor ? *cursor->cursor : QCursor(Qt::BlankCursor));
     hwnd->cursorOverridden = true;
+    hwnd->cursorShown = cursor;
   } else if (hwnd->cursorOverridden) {
     hwnd->widget->unsetCursor();
     hwnd->cursorOverridden = false;
+    hwnd->cursorShown = nullptr;
   }
 }
 

@@ -1,5 +1,7 @@
 #include "framework/qt/list_box_window.h"
 
+#include <algorithm>
+
 #include "framework/win_constants.h"
 
 ListBoxWindow::ListBoxWindow(QWidget* parent, int controlId, DWORD windowStyle, DWORD extendedStyle)
@@ -42,5 +44,23 @@ void ListBoxWindow::focusInEvent(QFocusEvent* event) {
   // then selects the first entry.
   if (SelectedRow() == LB_ERR && currentIndex().isValid()) {
     Programmatic([this] { selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate); });
+  }
+}
+
+QModelIndex ListBoxWindow::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  if (currentIndex().isValid() || count() == 0) return QListWidget::moveCursor(action, modifiers);
+  // Nothing chosen yet: the caret rests before the first entry. Qt would send
+  // every key to the first entry; a list box sends End to the last and Page
+  // Down a page down, so that the keyboard reaches every entry.
+  switch (action) {
+    case MoveEnd:
+      return model()->index(count() - 1, 0);
+    case MovePageDown: {
+      const int rowHeight = std::max(1, sizeHintForRow(0));
+      const int rowsPerPage = std::max(1, viewport()->height() / rowHeight);
+      return model()->index(std::min(count(), rowsPerPage) - 1, 0);
+    }
+    default:
+      return model()->index(0, 0);
   }
 }

@@ -30,6 +30,7 @@ class ListBoxWindow : public QListWidget, public HWND__ {
  protected:
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
   void focusInEvent(QFocusEvent* event) override;
 
  private:

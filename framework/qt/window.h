@@ -25,7 +25,9 @@ struct HWND__ {
   HFONT hfont = nullptr;  // the window's font
   CWnd* wrapper = nullptr;  // the bound wrapper
   std::unique_ptr<CWnd> temporary;  // the wrapper handed out while none is bound
+  // The cursor a WM_SETCURSOR handler chose for this window, if one did.
   bool cursorOverridden = false;
+  HCURSOR cursorShown = nullptr;
 
   virtual std::string Text() const = 0;
   virtual void SetText(const std::string& text) = 0;

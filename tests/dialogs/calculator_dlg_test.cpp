@@ -4,13 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTest>
+#include <algorithm>
 #include <array>
+#include <set>
 
 #include "dialogs/calculator_dlg.h"
 #include "res/resource.h"
-#include "tests/dialogs/dialog_driving.h"
+#include "tests/support/gui_driver.h"
+
+using namespace gui_test;
 
 namespace {
 
@@ -36,46 +38,45 @@ const std::set<int> kResultShown = [] {
   return ids;
 }();
 
-const QString kBlank = QStringLiteral(" ");
+const std::string kBlank = " ";
+
+using Texts = std::array<std::string, 3>;
 
 // The calculator's window as the user sees and works it.
 class CalculatorView {
  public:
   explicit CalculatorView(const CWnd& dialog) : dialog_(dialog) {}
 
-  void ChooseAnalysis(int row) const { ClickRow(ListOf(dialog_, IDC_ANALYSIS_LIST), row); }
-  void ChooseUnits(int row) const { ClickRow(ListOf(dialog_, IDC_UNITS_LIST), row); }
-  void Type(int slot, const QString& text) const { TypeInto(Field(kSlotInputs[slot - 1]), text); }
-  void Replace(int slot, const QString& text) const { ReplaceText(Field(kSlotInputs[slot - 1]), text); }
-  void TypeValues(const QString& first, const QString& second, const QString& third) const {
+  void ChooseAnalysis(int row) const { ClickRow(dialog_, IDC_ANALYSIS_LIST, row); }
+  void ChooseUnits(int row) const { ClickRow(dialog_, IDC_UNITS_LIST, row); }
+  void Type(int slot, std::string_view text) const { TypeInto(dialog_, kSlotInputs[slot - 1], text); }
+  void Replace(int slot, std::string_view text) const { ReplaceText(dialog_, kSlotInputs[slot - 1], text); }
+  void TypeValues(std::string_view first, std::string_view second, std::string_view third) const {
     Type(1, first);
     Type(2, second);
     Type(3, third);
   }
-  void Calculate() const { ClickControl(dialog_, IDOK); }
+  void Calculate() const { Click(dialog_, IDOK); }
 
-  QLineEdit* Field(int id) const { return EditOf(dialog_, id); }
-  QString Text(int id) const { return Field(id)->text(); }
-  std::set<int> Visible() const { return VisibleControlIds(dialog_); }
-  std::array<QString, 3> Labels() const {
-    return {Text(kSlotLabels[0]), Text(kSlotLabels[1]), Text(kSlotLabels[2])};
+  std::string Text(int id) const { return ControlText(dialog_, id); }
+  std::set<int> Visible() const {
+    const std::vector<int> ids = VisibleControlIds(dialog_);
+    return {ids.begin(), ids.end()};
   }
-  std::array<QString, 3> Inputs() const {
-    return {Text(kSlotInputs[0]), Text(kSlotInputs[1]), Text(kSlotInputs[2])};
-  }
+  Texts Labels() const { return {Text(kSlotLabels[0]), Text(kSlotLabels[1]), Text(kSlotLabels[2])}; }
+  Texts Inputs() const { return {Text(kSlotInputs[0]), Text(kSlotInputs[1]), Text(kSlotInputs[2])}; }
 
   // Everything a user could notice changing: what shows, every field's text
   // and both lists' selections.
   struct Snapshot {
     std::set<int> visible;
-    std::array<QString, kEditFields.size()> texts;
+    std::array<std::string, kEditFields.size()> texts;
     int analysis;
     int units;
     bool operator==(const Snapshot&) const = default;
   };
   Snapshot Take() const {
-    Snapshot snapshot{Visible(), {}, ListOf(dialog_, IDC_ANALYSIS_LIST)->currentRow(),
-                      ListOf(dialog_, IDC_UNITS_LIST)->currentRow()};
+    Snapshot snapshot{Visible(), {}, ListSelection(dialog_, IDC_ANALYSIS_LIST), ListSelection(dialog_, IDC_UNITS_LIST)};
     for (std::size_t i = 0; i < kEditFields.size(); ++i) snapshot.texts[i] = Text(kEditFields[i]);
     return snapshot;
   }
@@ -84,17 +85,20 @@ class CalculatorView {
   const CWnd& dialog_;
 };
 
-using Texts = std::array<QString, 3>;
+std::string Trimmed(std::string text) {
+  text.erase(0, text.find_first_not_of(' '));
+  return text;
+}
 
 class CalculatorDlgTest : public ::testing::Test {
  protected:
   CCalculatorDlg calculator;
   CalculatorView view{calculator};
-  MessageBoxWatcher boxes;
+  MessageBoxAnswerer boxes;
 };
 
 TEST_F(CalculatorDlgTest, WorkedExampleSolvesForTheDiameterInMetricUnits) {
-  const INT_PTR result = RunModal(calculator, [&](QWidget*) {
+  const INT_PTR result = RunModal(calculator, [&] {
     view.ChooseAnalysis(kDiameter);
     view.ChooseUnits(kMetric);
     EXPECT_EQ(view.Labels(), (Texts{"Strouhal Number", "Frequency of Vortices (Hz)", "Freestream velocity (m/sec)"}));
@@ -106,50 +110,46 @@ TEST_F(CalculatorDlgTest, WorkedExampleSolvesForTheDiameterInMetricUnits) {
     EXPECT_EQ(view.Text(IDC_RESULT_VALUE), "         0.1");
     EXPECT_EQ(view.Text(IDC_RESULT_LABEL), "Diameter (m)");
     EXPECT_EQ(view.Visible(), kResultShown);
-    ClickControl(calculator, IDCANCEL);
+    Click(calculator, IDCANCEL);
   });
   EXPECT_EQ(result, IDCANCEL);
   EXPECT_TRUE(boxes.Seen().empty());
 }
 
 TEST_F(CalculatorDlgTest, TheWorkedExampleWorksFromTheKeyboardAlone) {
-  RunModal(calculator, [&](QWidget*) {
-    const auto press = [](Qt::Key key, int times) {
+  RunModal(calculator, [&] {
+    const auto press = [](Key key, int times) {
       for (int i = 0; i < times; ++i) PressKey(key);
     };
-    press(Qt::Key_Tab, 2);  // past "Calculate" and "Return" to the analyses
-    ASSERT_EQ(QApplication::focusWidget(), ListOf(calculator, IDC_ANALYSIS_LIST));
-    press(Qt::Key_Down, 3);  // the first arrow selects the first entry
-    EXPECT_EQ(ListOf(calculator, IDC_ANALYSIS_LIST)->currentRow(), kDiameter);
-    press(Qt::Key_Tab, 1);
-    ASSERT_EQ(QApplication::focusWidget(), ListOf(calculator, IDC_UNITS_LIST));
-    press(Qt::Key_Down, 2);
+    press(Key::Tab, 2);  // past "Calculate" and "Return" to the analyses
+    ASSERT_EQ(FocusedId(), IDC_ANALYSIS_LIST);
+    press(Key::Down, 3);  // the first arrow selects the first entry
+    EXPECT_EQ(ListSelection(calculator, IDC_ANALYSIS_LIST), kDiameter);
+    press(Key::Tab, 1);
+    ASSERT_EQ(FocusedId(), IDC_UNITS_LIST);
+    press(Key::Down, 2);
     EXPECT_EQ(view.Labels()[2], "Freestream velocity (m/sec)");
 
     // Each value field follows its label, which is a tab stop too.
     for (const int slot : {1, 2, 3}) {
-      press(Qt::Key_Tab, 2);
-      ASSERT_EQ(QApplication::focusWidget(), view.Field(kSlotInputs[slot - 1])) << "slot " << slot;
-      QTest::keyClicks(QApplication::focusWidget(), Texts{"0.2", "10", "5"}[slot - 1]);
+      press(Key::Tab, 2);
+      ASSERT_EQ(FocusedId(), kSlotInputs[slot - 1]) << "slot " << slot;
+      TypeText(Texts{"0.2", "10", "5"}[slot - 1]);
     }
-    PressKey(Qt::Key_Return);
+    PressKey(Key::Return);
     EXPECT_EQ(view.Text(IDC_RESULT_VALUE), "         0.1");
     EXPECT_EQ(view.Text(IDC_RESULT_LABEL), "Diameter (m)");
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
   });
   EXPECT_TRUE(boxes.Seen().empty());
 }
 
 TEST_F(CalculatorDlgTest, ControlsShowAndHideStepByStep) {
-  RunModal(calculator, [&](QWidget*) {
-    QListWidget* analyses = ListOf(calculator, IDC_ANALYSIS_LIST);
-    ASSERT_EQ(analyses->count(), 4);
+  RunModal(calculator, [&] {
     // Insertion order, not sorted order: each row is its analysis code.
-    EXPECT_EQ(analyses->item(0)->text(), "Stouhal Number");
-    EXPECT_EQ(analyses->item(1)->text(), "Frequency of vortices");
-    EXPECT_EQ(analyses->item(2)->text(), "Diameter");
-    EXPECT_EQ(analyses->item(3)->text(), "Freestream Velocity");
-    EXPECT_TRUE(analyses->selectedItems().isEmpty());
+    EXPECT_EQ(ListRows(calculator, IDC_ANALYSIS_LIST),
+              (std::vector<std::string>{"Stouhal Number", "Frequency of vortices", "Diameter", "Freestream Velocity"}));
+    EXPECT_EQ(ListSelection(calculator, IDC_ANALYSIS_LIST), LB_ERR);
     EXPECT_EQ(view.Visible(), kStart);
     EXPECT_TRUE(AllUnnamedControlsVisible(calculator));
 
@@ -190,57 +190,58 @@ TEST_F(CalculatorDlgTest, ControlsShowAndHideStepByStep) {
     EXPECT_EQ(view.Visible(), kUnitsChosen);
     EXPECT_EQ(view.Inputs(), (Texts{kBlank, kBlank, kBlank}));
     EXPECT_EQ(view.Text(IDC_RESULT_VALUE), kBlank);
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
   });
   EXPECT_TRUE(boxes.Seen().empty());
 }
 
 TEST_F(CalculatorDlgTest, CalculateDoesNothingUntilTheUnitsAreChosen) {
-  RunModal(calculator, [&](QWidget* window) {
+  RunModal(calculator, [&] {
     // The focus starts on "Calculate", so Enter presses it.
-    EXPECT_EQ(QApplication::focusWidget(), ControlOf(calculator, IDOK));
+    EXPECT_EQ(FocusedId(), IDOK);
     const CalculatorView::Snapshot start = view.Take();
-    PressKey(Qt::Key_Return);
-    EXPECT_TRUE(window->isVisible());
+    PressKey(Key::Return);
+    EXPECT_TRUE(IsOpen(calculator));
     EXPECT_EQ(view.Take(), start);
 
     view.ChooseAnalysis(kDiameter);
     const CalculatorView::Snapshot analysisOnly = view.Take();
     view.Calculate();
     EXPECT_EQ(view.Take(), analysisOnly);
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
   });
   EXPECT_TRUE(boxes.Seen().empty());
 }
 
 TEST_F(CalculatorDlgTest, CalculateWithoutTypingShowsOneInputErrorAndChangesNothing) {
-  RunModal(calculator, [&](QWidget*) {
+  RunModal(calculator, [&] {
     view.ChooseAnalysis(kDiameter);
     view.ChooseUnits(kMetric);
     const CalculatorView::Snapshot before = view.Take();
     view.Calculate();
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].text, "Input Error");
-    EXPECT_EQ(boxes.Seen()[0].title, QString::fromUtf8(AfxGetAppName()));
-    EXPECT_FALSE(boxes.Seen()[0].title.isEmpty());
-    EXPECT_EQ(boxes.Seen()[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(boxes.Seen()[0].caption, "vortex_dialogs_tests");  // the executable's name
+    EXPECT_EQ(boxes.Seen()[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(view.Take(), before);
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
   });
 }
 
 TEST_F(CalculatorDlgTest, EachPressWithABadValueShowsExactlyOneBoxAndKeepsTheInputs) {
-  RunModal(calculator, [&](QWidget*) {
+  RunModal(calculator, [&] {
     view.ChooseAnalysis(kDiameter);
     view.ChooseUnits(kMetric);
     view.TypeValues("0.2", "10", "5");
     const Texts good = view.Inputs();
-    for (const QString bad : {"0", "abc", "-3", "1e-40"}) {
+    // 1e400 is beyond a double's range: it reads as infinity, which is no
+    // value for a calculation either.
+    for (const std::string bad : {"0", "abc", "-3", "1e-40", "1e400"}) {
       for (int slot = 1; slot <= 3; ++slot) {
         view.Replace(slot, bad);
         boxes.Forget();
         view.Calculate();
-        EXPECT_EQ(boxes.Seen().size(), 1u) << "slot " << slot << " holding " << bad.toStdString();
+        EXPECT_EQ(boxes.Seen().size(), 1u) << "slot " << slot << " holding " << bad;
         EXPECT_EQ(view.Text(kSlotInputs[slot - 1]), bad);
         EXPECT_EQ(view.Visible(), kUnitsChosen);
         view.Replace(slot, good[slot - 1]);
@@ -252,31 +253,31 @@ TEST_F(CalculatorDlgTest, EachPressWithABadValueShowsExactlyOneBoxAndKeepsTheInp
     view.Calculate();
     view.Calculate();
     EXPECT_EQ(boxes.Seen().size(), 2u);
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
   });
 }
 
 TEST_F(CalculatorDlgTest, EnterInAnInputCalculatesAndNeverCloses) {
-  RunModal(calculator, [&](QWidget* window) {
+  RunModal(calculator, [&] {
     view.ChooseAnalysis(kDiameter);
     view.ChooseUnits(kMetric);
     view.TypeValues("0.2", "10", "5");
-    ASSERT_EQ(QApplication::focusWidget(), view.Field(IDC_SLOT_INPUT3));
-    PressKey(Qt::Key_Return);
-    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(FocusedId(), IDC_SLOT_INPUT3);
+    PressKey(Key::Return);
+    EXPECT_TRUE(IsOpen(calculator));
     EXPECT_EQ(view.Text(IDC_RESULT_VALUE), "         0.1");
     EXPECT_TRUE(boxes.Seen().empty());
 
     view.Replace(1, "none");
-    PressKey(Qt::Key_Enter);
-    EXPECT_TRUE(window->isVisible());
+    PressKey(Key::Return);
+    EXPECT_TRUE(IsOpen(calculator));
     EXPECT_EQ(boxes.Seen().size(), 1u);
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
   });
 }
 
 TEST_F(CalculatorDlgTest, SwitchingUnitsAfterAResultRelabelsAndTheNextResultFollows) {
-  RunModal(calculator, [&](QWidget*) {
+  RunModal(calculator, [&] {
     view.ChooseAnalysis(kDiameter);
     view.ChooseUnits(kEnglish);
     view.TypeValues("0.2", "10", "5");
@@ -291,12 +292,12 @@ TEST_F(CalculatorDlgTest, SwitchingUnitsAfterAResultRelabelsAndTheNextResultFoll
     view.TypeValues("0.2", "10", "5");
     view.Calculate();
     EXPECT_EQ(view.Text(IDC_RESULT_LABEL), "Diameter (m)");
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
   });
 }
 
 TEST_F(CalculatorDlgTest, SwitchingToStouhalNumberRelabelsTheSlotsAndSolvesForIt) {
-  RunModal(calculator, [&](QWidget*) {
+  RunModal(calculator, [&] {
     view.ChooseAnalysis(kDiameter);
     view.ChooseUnits(kMetric);
     view.TypeValues("0.2", "10", "5");
@@ -309,47 +310,44 @@ TEST_F(CalculatorDlgTest, SwitchingToStouhalNumberRelabelsTheSlotsAndSolvesForIt
     view.TypeValues("10", "0.1", "5");
     view.Calculate();
     EXPECT_EQ(view.Text(IDC_RESULT_LABEL), "Strouhal Number");
-    EXPECT_EQ(view.Text(IDC_RESULT_VALUE).size(), 12);
-    EXPECT_EQ(view.Text(IDC_RESULT_VALUE).trimmed(), "0.2");
-    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(view.Text(IDC_RESULT_VALUE).size(), 12u);
+    EXPECT_EQ(Trimmed(view.Text(IDC_RESULT_VALUE)), "0.2");
+    PressKey(Key::Escape);
   });
 }
 
 TEST_F(CalculatorDlgTest, ReopeningShowsTheStartStateAgain) {
-  RunModal(calculator, [&](QWidget*) {
+  RunModal(calculator, [&] {
     view.ChooseAnalysis(kDiameter);
     view.ChooseUnits(kMetric);
     view.TypeValues("0.2", "10", "5");
     view.Calculate();
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
   });
-  RunModal(calculator, [&](QWidget*) {
+  RunModal(calculator, [&] {
     EXPECT_EQ(view.Visible(), kStart);
-    EXPECT_EQ(ListOf(calculator, IDC_ANALYSIS_LIST)->count(), 4);
-    EXPECT_TRUE(ListOf(calculator, IDC_ANALYSIS_LIST)->selectedItems().isEmpty());
-    QListWidget* units = ListOf(calculator, IDC_UNITS_LIST);
-    ASSERT_EQ(units->count(), 2);
-    EXPECT_EQ(units->item(0)->text(), "English");
-    EXPECT_EQ(units->item(1)->text(), "metric");
-    EXPECT_TRUE(units->selectedItems().isEmpty());
+    EXPECT_EQ(ListRows(calculator, IDC_ANALYSIS_LIST).size(), 4u);
+    EXPECT_EQ(ListSelection(calculator, IDC_ANALYSIS_LIST), LB_ERR);
+    EXPECT_EQ(ListRows(calculator, IDC_UNITS_LIST), (std::vector<std::string>{"English", "metric"}));
+    EXPECT_EQ(ListSelection(calculator, IDC_UNITS_LIST), LB_ERR);
     EXPECT_EQ(view.Inputs(), (Texts{kBlank, kBlank, kBlank}));
     EXPECT_EQ(view.Text(IDC_RESULT_VALUE), kBlank);
-    EXPECT_EQ(QApplication::focusWidget(), ControlOf(calculator, IDOK));
-    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(FocusedId(), IDOK);
+    PressKey(Key::Escape);
   });
 }
 
 TEST_F(CalculatorDlgTest, ReturnEscapeAndTheCloseBoxCloseIt) {
-  EXPECT_EQ(RunModal(calculator, [&](QWidget*) { ClickControl(calculator, IDCANCEL); }), IDCANCEL);
+  EXPECT_EQ(RunModal(calculator, [&] { Click(calculator, IDCANCEL); }), IDCANCEL);
   EXPECT_EQ(RunModal(calculator,
-                     [&](QWidget*) {
+                     [&] {
                        view.ChooseAnalysis(kDiameter);
                        view.ChooseUnits(kMetric);
                        view.Type(2, "1");  // Escape from inside a field
-                       PressKey(Qt::Key_Escape);
+                       PressKey(Key::Escape);
                      }),
             IDCANCEL);
-  EXPECT_EQ(RunModal(calculator, [&](QWidget* window) { window->close(); }), IDCANCEL);
+  EXPECT_EQ(RunModal(calculator, [&] { PressCloseBox(calculator); }), IDCANCEL);
   EXPECT_TRUE(boxes.Seen().empty());
 }
 

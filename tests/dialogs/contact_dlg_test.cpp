@@ -4,57 +4,74 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QToolTip>
+#include <algorithm>
 
 #include "dialogs/contact_dlg.h"
-#include "framework/qt/gdi_objects.h"
 #include "res/contact_config.h"
 #include "res/resource.h"
-#include "tests/dialogs/dialog_driving.h"
+#include "tests/support/gui_driver.h"
 #include "tests/support/scripted_services.h"
+
+using namespace gui_test;
 
 namespace {
 
-constexpr QRgb kLinkColour = qRgb(0, 0, 238);
-constexpr QRgb kFollowedColour = qRgb(85, 26, 139);
+constexpr COLORREF kLinkColour = RGB(0, 0, 238);
+constexpr COLORREF kFollowedColour = RGB(85, 26, 139);
 
-QImage Painted(QWidget* label) { return label->grab().toImage(); }
+int CountPixels(const Image& image, COLORREF colour) {
+  return static_cast<int>(std::count(image.pixels.begin(), image.pixels.end(), colour));
+}
 
-// The colour the label's text is drawn in, checked to be one of the two.
-QRgb TextColour(QWidget* label) {
-  const QImage image = Painted(label);
-  const int link = CountPixels(image, kLinkColour);
-  const int followed = CountPixels(image, kFollowedColour);
-  EXPECT_TRUE((link > 0) != (followed > 0)) << "link pixels " << link << ", followed pixels " << followed;
-  return followed > 0 ? kFollowedColour : kLinkColour;
+// The longest horizontal run of pixels of colour in any row: an underline
+// is an unbroken line of the text's colour.
+int LongestRun(const Image& image, COLORREF colour) {
+  int longest = 0;
+  for (int y = 0; y < image.height; ++y) {
+    int run = 0;
+    for (int x = 0; x < image.width; ++x) {
+      run = image.At(x, y) == colour ? run + 1 : 0;
+      longest = std::max(longest, run);
+    }
+  }
+  return longest;
 }
 
 class ContactDlgTest : public ::testing::Test {
  protected:
-  QWidget* MailLabel() const { return ControlOf(contact, IDC_MAIL_LINK); }
-  QWidget* WebLabel() const { return ControlOf(contact, IDC_WEB_LINK); }
+  // The colour the label's text is drawn in, checked to be one of the two.
+  COLORREF TextColour(int id) const {
+    const Image image = Grab(contact, id);
+    const int link = CountPixels(image, kLinkColour);
+    const int followed = CountPixels(image, kFollowedColour);
+    EXPECT_TRUE((link > 0) != (followed > 0)) << "link pixels " << link << ", followed pixels " << followed;
+    return followed > 0 ? kFollowedColour : kLinkColour;
+  }
+  bool Underlined(int id, COLORREF colour) const {
+    const RECT rect = ControlRect(contact, id);
+    return LongestRun(Grab(contact, id), colour) > (rect.right - rect.left) / 2;
+  }
 
   ScriptedServices services;
   CContactDlg contact;
-  MessageBoxWatcher boxes;
+  MessageBoxAnswerer boxes;
 };
 
 TEST_F(ContactDlgTest, LabelsShowTheirAddressesAndTooltipsShowTheTargets) {
   for (int opening = 0; opening < 2; ++opening) {
-    RunModal(contact, [&](QWidget*) {
-      EXPECT_EQ(WindowTextOf(MailLabel()), QString("Click Here to Email:  ") + contact_config::kEmailAddress);
-      EXPECT_EQ(WindowTextOf(WebLabel()), QString("Click Here to Visit:  ") + contact_config::kWebAddress);
-      EXPECT_EQ(QApplication::focusWidget(), ControlOf(contact, IDCANCEL));
+    RunModal(contact, [&] {
+      EXPECT_EQ(ControlText(contact, IDC_MAIL_LINK), std::string("Click Here to Email:  ") + contact_config::kEmailAddress);
+      EXPECT_EQ(ControlText(contact, IDC_WEB_LINK), std::string("Click Here to Visit:  ") + contact_config::kWebAddress);
+      EXPECT_EQ(FocusedId(), IDCANCEL);
 
-      HoverOver(MailLabel());
-      EXPECT_TRUE(WaitFor([] { return QToolTip::text() == contact_config::kMailTarget; }))
-          << "tooltip: " << QToolTip::text().toStdString();
-      HoverOver(WebLabel());
-      EXPECT_TRUE(WaitFor([] { return QToolTip::text() == contact_config::kWebAddress; }))
-          << "tooltip: " << QToolTip::text().toStdString();
-      QToolTip::hideText();
-      PressKey(Qt::Key_Escape);
+      MoveMouse(contact, IDC_MAIL_LINK);
+      EXPECT_TRUE(WaitFor([] { return VisibleToolTip() == contact_config::kMailTarget; }))
+          << "tooltip: " << VisibleToolTip();
+      MoveMouse(contact, IDC_WEB_LINK);
+      EXPECT_TRUE(WaitFor([] { return VisibleToolTip() == contact_config::kWebAddress; }))
+          << "tooltip: " << VisibleToolTip();
+      MoveMouse(contact, IDCANCEL);
+      PressKey(Key::Escape);
     });
   }
   EXPECT_TRUE(services.shellCalls.empty());
@@ -62,77 +79,76 @@ TEST_F(ContactDlgTest, LabelsShowTheirAddressesAndTooltipsShowTheTargets) {
 
 TEST_F(ContactDlgTest, LabelsAreUnderlinedInTheLinkColourUntilFollowed) {
   services.shellResult = 42;
-  RunModal(contact, [&](QWidget* window) {
-    EXPECT_EQ(TextColour(WebLabel()), kLinkColour);
-    EXPECT_EQ(TextColour(MailLabel()), kLinkColour);
-    // An underline is an unbroken line of the text's colour.
-    EXPECT_GT(LongestRun(Painted(WebLabel()), kLinkColour), WebLabel()->width() / 2);
-    EXPECT_GT(LongestRun(Painted(MailLabel()), kLinkColour), MailLabel()->width() / 2);
+  RunModal(contact, [&] {
+    EXPECT_EQ(TextColour(IDC_WEB_LINK), kLinkColour);
+    EXPECT_EQ(TextColour(IDC_MAIL_LINK), kLinkColour);
+    EXPECT_TRUE(Underlined(IDC_WEB_LINK, kLinkColour));
+    EXPECT_TRUE(Underlined(IDC_MAIL_LINK, kLinkColour));
 
-    ClickControl(contact, IDC_WEB_LINK);
+    Click(contact, IDC_WEB_LINK);
     ASSERT_EQ(services.shellCalls.size(), 1u);
     EXPECT_EQ(services.shellCalls[0].verb, "open");
     EXPECT_EQ(services.shellCalls[0].target, contact_config::kWebAddress);
     EXPECT_EQ(services.shellCalls[0].showCommand, SW_SHOW);
-    EXPECT_EQ(TextColour(WebLabel()), kFollowedColour);
-    EXPECT_GT(LongestRun(Painted(WebLabel()), kFollowedColour), WebLabel()->width() / 2);
-    EXPECT_EQ(TextColour(MailLabel()), kLinkColour);
-    EXPECT_TRUE(window->isVisible());
-    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(TextColour(IDC_WEB_LINK), kFollowedColour);
+    EXPECT_TRUE(Underlined(IDC_WEB_LINK, kFollowedColour));
+    EXPECT_EQ(TextColour(IDC_MAIL_LINK), kLinkColour);
+    EXPECT_TRUE(IsOpen(contact));
+    PressKey(Key::Escape);
   });
-  RunModal(contact, [&](QWidget*) {
-    EXPECT_EQ(TextColour(WebLabel()), kFollowedColour) << "followed survives reopening";
-    EXPECT_EQ(TextColour(MailLabel()), kLinkColour);
+  RunModal(contact, [&] {
+    EXPECT_EQ(TextColour(IDC_WEB_LINK), kFollowedColour) << "followed survives reopening";
+    EXPECT_EQ(TextColour(IDC_MAIL_LINK), kLinkColour);
 
-    ClickControl(contact, IDC_MAIL_LINK);
+    Click(contact, IDC_MAIL_LINK);
     ASSERT_EQ(services.shellCalls.size(), 2u);
     EXPECT_EQ(services.shellCalls[1].target, contact_config::kMailTarget);
-    EXPECT_EQ(TextColour(MailLabel()), kFollowedColour);
-    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(TextColour(IDC_MAIL_LINK), kFollowedColour);
+    PressKey(Key::Escape);
   });
   EXPECT_TRUE(boxes.Seen().empty());
 }
 
 TEST_F(ContactDlgTest, AFailedClickShowsWhyAndLeavesTheDialogOpen) {
   services.shellResult = 2;  // and no browser registered
-  RunModal(contact, [&](QWidget* window) {
-    ClickControl(contact, IDC_WEB_LINK);
+  RunModal(contact, [&] {
+    Click(contact, IDC_WEB_LINK);
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].text, "Unable to open hyperlink:\n\nThe specified file was not found.");
-    EXPECT_EQ(boxes.Seen()[0].icon, QMessageBox::Warning);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(TextColour(WebLabel()), kLinkColour);
+    EXPECT_EQ(boxes.Seen()[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(IsOpen(contact));
+    EXPECT_EQ(TextColour(IDC_WEB_LINK), kLinkColour);
 
     // Followed, then failed: the link colour comes back at the next repaint.
     services.shellResult = 42;
-    ClickControl(contact, IDC_WEB_LINK);
-    ASSERT_EQ(TextColour(WebLabel()), kFollowedColour);
+    Click(contact, IDC_WEB_LINK);
+    ASSERT_EQ(TextColour(IDC_WEB_LINK), kFollowedColour);
     services.shellResult = 32;  // the highest failure code
-    ClickControl(contact, IDC_WEB_LINK);
+    Click(contact, IDC_WEB_LINK);
     ASSERT_EQ(boxes.Seen().size(), 2u);
-    EXPECT_TRUE(boxes.Seen()[1].text.endsWith("The specified dynamic-link library was not found."));
-    EXPECT_EQ(TextColour(WebLabel()), kLinkColour);
-    EXPECT_TRUE(window->isVisible());
-    PressKey(Qt::Key_Escape);
+    EXPECT_TRUE(boxes.Seen()[1].text.ends_with("The specified dynamic-link library was not found."));
+    EXPECT_EQ(TextColour(IDC_WEB_LINK), kLinkColour);
+    EXPECT_TRUE(IsOpen(contact));
+    PressKey(Key::Escape);
   });
 }
 
 TEST_F(ContactDlgTest, TheHandCursorShowsWhileThePointerIsOverALabel) {
-  RunModal(contact, [&](QWidget* window) {
-    HCURSOR hand = ::LoadCursor(IDC_LINK_HAND);
+  RunModal(contact, [&] {
+    HCURSOR hand = LoadCursor(IDC_LINK_HAND);
     ASSERT_TRUE(hand);
-    for (QWidget* label : {MailLabel(), WebLabel()}) {
-      HoverOver(label);
-      const QCursor cursor = label->cursor();
-      EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
-      EXPECT_EQ(cursor.hotSpot(), QPoint(0, 0));
-      EXPECT_EQ(cursor.pixmap().toImage(), hand->large.toImage());
+    // Its hot spot is the image's top-left corner, not the finger tip.
+    EXPECT_EQ(CursorHotSpot(hand).x, 0);
+    EXPECT_EQ(CursorHotSpot(hand).y, 0);
+    for (const int label : {IDC_MAIL_LINK, IDC_WEB_LINK}) {
+      MoveMouse(contact, label);
+      EXPECT_EQ(CursorOver(contact, label), hand) << label;
     }
-    HoverOver(ControlOf(contact, IDCANCEL));
-    EXPECT_NE(ControlOf(contact, IDCANCEL)->cursor().shape(), Qt::BitmapCursor);
-    HoverOver(window, QPoint(2, 2));
-    EXPECT_NE(window->cursor().shape(), Qt::BitmapCursor);
-    PressKey(Qt::Key_Escape);
+    MoveMouse(contact, IDCANCEL);
+    EXPECT_EQ(CursorOver(contact, IDCANCEL), nullptr);
+    MoveMouseTo(contact, 0, {2, 2});
+    EXPECT_EQ(CursorOver(contact, 0), nullptr);
+    PressKey(Key::Escape);
   });
 }
 

@@ -4,18 +4,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QFontMetrics>
-#include <QToolTip>
+#include <cstring>
 #include <map>
 
-#include "framework/afxwin.h"
-#include "framework/qt/gdi_objects.h"
 #include "linklabel/link_label.h"
-#include "tests/dialogs/dialog_driving.h"
+#include "res/resource_data.h"
+#include "tests/support/gui_driver.h"
 #include "tests/support/scripted_services.h"
+
+using namespace gui_test;
 
 namespace {
 
+constexpr UINT kLabelsTemplateId = 9001;
 constexpr int kLeft = 2001;
 constexpr int kCentre = 2002;
 constexpr int kRight = 2003;
@@ -31,21 +32,39 @@ constexpr DialogItemTemplate kItems[] = {
     {ControlClass::Static, "", kBlank, 10, 100, 100, 8, SS_LEFT},
 };
 
-const DialogTemplate kLabelsTemplate{
-    9001, "Link labels", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, "Arial", 10, 0, 0,
-    210, 140, kItems};
+constexpr DialogTemplate kLabelsTemplate{
+    kLabelsTemplateId, "Link labels", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, "Arial", 10,
+    0, 0, 210, 140, kItems};
+
+// The program's resources (the link cursor), and this template.
+class LabelsResources {
+ public:
+  LabelsResources() {
+    const ResourceModule& program = resources::ProgramResources();
+    module_ = program;
+    module_.dialogs = dialogs_;
+    AfxSetResources(module_);
+  }
+  ~LabelsResources() { AfxSetResources(resources::ProgramResources()); }
+  LabelsResources(const LabelsResources&) = delete;
+  LabelsResources& operator=(const LabelsResources&) = delete;
+
+ private:
+  const DialogTemplate* dialogs_[1] = {&kLabelsTemplate};
+  ResourceModule module_{};
+};
 
 // A dialog that binds a link label to each static and remembers where each
 // static was before its label fitted it.
 class LabelsDlg : public CDialog {
  public:
-  LabelsDlg() : CDialog(kLabelsTemplate, nullptr) {}
+  LabelsDlg() : CDialog(kLabelsTemplateId, nullptr) {}
 
   std::map<int, CLinkLabel*> Labels() {
     return {{kLeft, &left}, {kCentre, &centre}, {kRight, &right}, {kCentreImage, &centreImage}, {kBlank, &blank}};
   }
 
-  std::map<int, QRect> templateRects;
+  std::map<int, RECT> templateRects;
   CLinkLabel left;
   CLinkLabel centre;
   CLinkLabel right;
@@ -56,99 +75,104 @@ class LabelsDlg : public CDialog {
   void DoDataExchange(CDataExchange* dx) override {
     CDialog::DoDataExchange(dx);
     for (auto [id, label] : Labels()) {
-      if (!label->m_hWnd) templateRects[id] = ControlOf(*this, id)->geometry();
+      if (!templateRects.contains(id)) templateRects[id] = ControlRect(*this, id);
       DDX_Control(dx, id, *label);
     }
   }
 };
 
-// The text's extent in the font a fresh device context holds.
-QSize StockExtent(const QString& text) {
-  const QFontMetrics metrics(StockSystemFont()->font);
-  return {metrics.horizontalAdvance(text), metrics.height()};
+bool operator==(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
 class LinkLabelTest : public ::testing::Test {
  protected:
-  QWidget* Control(int id) const { return ControlOf(dialog, id); }
+  // The text's extent in the font a fresh device context holds.
+  CSize StockExtent(const char* text) {
+    CDC* dc = dialog.left.GetDC();
+    const CSize extent = dc->GetTextExtent(text, static_cast<int>(std::strlen(text)));
+    dialog.left.ReleaseDC(dc);
+    return extent;
+  }
 
+  LabelsResources resources;
   ScriptedServices services;
   LabelsDlg dialog;
 };
 
 TEST_F(LinkLabelTest, FitsLabelsOfEachAlignmentToTheirText) {
-  RunModal(dialog, [&](QWidget*) {
-    const QRect left = dialog.templateRects[kLeft];
-    const QSize leftText = StockExtent("Left-aligned link");
-    EXPECT_EQ(Control(kLeft)->geometry(), QRect(left.topLeft(), leftText));
+  RunModal(dialog, [&] {
+    const RECT left = dialog.templateRects[kLeft];
+    const CSize leftText = StockExtent("Left-aligned link");
+    EXPECT_TRUE(ControlRect(dialog, kLeft) == (RECT{left.left, left.top, left.left + leftText.cx, left.top + leftText.cy}));
 
-    const QRect centre = dialog.templateRects[kCentre];
-    const QSize centreText = StockExtent("Centred link");
-    const int inset = (centre.width() - centreText.width()) / 2;
-    EXPECT_EQ(Control(kCentre)->geometry(),
-              QRect(centre.left() + inset, centre.top(), centre.width() - 2 * inset, centreText.height()));
+    const RECT centre = dialog.templateRects[kCentre];
+    const CSize centreText = StockExtent("Centred link");
+    const LONG inset = (centre.right - centre.left - centreText.cx) / 2;
+    EXPECT_TRUE(ControlRect(dialog, kCentre) ==
+                (RECT{centre.left + inset, centre.top, centre.right - inset, centre.top + centreText.cy}));
 
-    const QRect right = dialog.templateRects[kRight];
-    const QSize rightText = StockExtent("Right-aligned link");
-    EXPECT_EQ(Control(kRight)->geometry(),
-              QRect(right.left() + right.width() - rightText.width(), right.top(), rightText.width(), rightText.height()));
+    const RECT right = dialog.templateRects[kRight];
+    const CSize rightText = StockExtent("Right-aligned link");
+    EXPECT_TRUE(ControlRect(dialog, kRight) == (RECT{right.right - rightText.cx, right.top, right.right, right.top + rightText.cy}));
 
-    const QRect both = dialog.templateRects[kCentreImage];
-    const QSize bothText = StockExtent("Centred both ways");
-    const int sideInset = (both.width() - bothText.width()) / 2;
-    const int topInset = (both.height() - bothText.height()) / 2;
+    const RECT both = dialog.templateRects[kCentreImage];
+    const CSize bothText = StockExtent("Centred both ways");
+    const LONG sideInset = (both.right - both.left - bothText.cx) / 2;
+    const LONG topInset = (both.bottom - both.top - bothText.cy) / 2;
     ASSERT_GT(topInset, 0) << "the static must be taller than its text";
-    EXPECT_EQ(Control(kCentreImage)->geometry(),
-              QRect(both.left() + sideInset, both.top() + topInset, both.width() - 2 * sideInset,
-                    both.height() - 2 * topInset));
-    PressKey(Qt::Key_Escape);
+    EXPECT_TRUE(ControlRect(dialog, kCentreImage) ==
+                (RECT{both.left + sideInset, both.top + topInset, both.right - sideInset, both.bottom - topInset}));
+    PressKey(Key::Escape);
   });
 }
 
 TEST_F(LinkLabelTest, ATextWiderThanACentredLabelGrowsItByHalvesTruncatedTowardZero) {
-  RunModal(dialog, [&](QWidget*) {
-    const QSize text = StockExtent("Centred both ways");
+  RunModal(dialog, [&] {
+    const CSize text = StockExtent("Centred both ways");
     // Seven pixels too narrow and five too low: the halvings are -3 and -2.
-    dialog.centreImage.SetWindowPos(nullptr, 40, 60, text.width() - 7, text.height() - 5, SWP_NOZORDER);
+    dialog.centreImage.SetWindowPos(nullptr, 40, 60, text.cx - 7, text.cy - 5, SWP_NOZORDER);
     dialog.centreImage.SetFitToText(TRUE);
-    EXPECT_EQ(Control(kCentreImage)->geometry(), QRect(37, 58, text.width() - 1, text.height() - 1));
-    PressKey(Qt::Key_Escape);
+    EXPECT_TRUE(ControlRect(dialog, kCentreImage) == (RECT{37, 58, 37 + text.cx - 1, 58 + text.cy - 1}));
+    PressKey(Key::Escape);
   });
 }
 
 TEST_F(LinkLabelTest, ALabelWithoutATargetOpensItsTemplateText) {
   services.shellResult = 42;
-  RunModal(dialog, [&](QWidget*) {
-    EXPECT_EQ(dialog.left.GetTarget(), "Left-aligned link");
-    HoverOver(Control(kLeft));
-    EXPECT_TRUE(WaitFor([] { return QToolTip::text() == "Left-aligned link"; }));
+  RunModal(dialog, [&] {
+    EXPECT_EQ(dialog.left.GetTarget().str(), "Left-aligned link");
+    MoveMouse(dialog, kLeft);
+    EXPECT_TRUE(WaitFor([] { return VisibleToolTip() == "Left-aligned link"; })) << "tooltip: " << VisibleToolTip();
 
-    ClickControl(dialog, kLeft);
+    Click(dialog, kLeft);
     ASSERT_EQ(services.shellCalls.size(), 1u);
     EXPECT_EQ(services.shellCalls[0].target, "Left-aligned link");
 
     // A new target: the tooltip follows, the label keeps its text.
     dialog.left.SetTarget("https://example.org/left");
-    HoverOver(Control(kRight));
-    HoverOver(Control(kLeft));
-    EXPECT_TRUE(WaitFor([] { return QToolTip::text() == "https://example.org/left"; }))
-        << "tooltip: " << QToolTip::text().toStdString();
-    EXPECT_EQ(WindowTextOf(Control(kLeft)), "Left-aligned link");
-    QToolTip::hideText();
-    PressKey(Qt::Key_Escape);
+    MoveMouse(dialog, kRight);
+    MoveMouse(dialog, kLeft);
+    EXPECT_TRUE(WaitFor([] { return VisibleToolTip() == "https://example.org/left"; })) << "tooltip: " << VisibleToolTip();
+    EXPECT_EQ(ControlText(dialog, kLeft), "Left-aligned link");
+    MoveMouse(dialog, IDCANCEL);
+    PressKey(Key::Escape);
   });
 }
 
 TEST_F(LinkLabelTest, ALabelWithoutTextShowsTheTargetItWasGiven) {
-  RunModal(dialog, [&](QWidget*) {
-    EXPECT_EQ(WindowTextOf(Control(kBlank)), "");
+  RunModal(dialog, [&] {
+    EXPECT_EQ(ControlText(dialog, kBlank), "");
     dialog.blank.SetTarget("https://example.org/blank");
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
   });
-  RunModal(dialog, [&](QWidget*) {
-    EXPECT_EQ(WindowTextOf(Control(kBlank)), "https://example.org/blank");
-    EXPECT_EQ(Control(kBlank)->size(), StockExtent("https://example.org/blank"));
-    PressKey(Qt::Key_Escape);
+  RunModal(dialog, [&] {
+    EXPECT_EQ(ControlText(dialog, kBlank), "https://example.org/blank");
+    const RECT rect = ControlRect(dialog, kBlank);
+    const CSize text = StockExtent("https://example.org/blank");
+    EXPECT_EQ(rect.right - rect.left, text.cx);
+    EXPECT_EQ(rect.bottom - rect.top, text.cy);
+    PressKey(Key::Escape);
   });
 }
 

@@ -1,242 +1,230 @@
-// The main dialog as a user drives it: the analysis list, "Visit Web Site",
-// Exit, Enter and Escape, the system menu with its About item, and the icon
-// it paints when minimised.
+// The main dialog as a user drives it: the analysis list from the mouse and
+// the keyboard, "Visit Web Site", Exit, Enter and Escape, the system menu with
+// its About item, and the icon it paints when minimised.
 
 #include <gtest/gtest.h>
 
-#include <QAbstractItemModel>
-#include <QApplication>
-#include <QMenu>
-#include <QPainter>
-#include <QTest>
 #include <algorithm>
-#include <vector>
+#include <set>
+#include <string>
 
 #include "app/main_select_dlg.h"
-#include "framework/qt/gdi_objects.h"
+#include "framework/resource_colors.h"
 #include "res/resource.h"
-#include "tests/dialogs/dialog_driving.h"
+#include "res/resource_data.h"
+#include "tests/support/gui_driver.h"
 #include "tests/support/scripted_services.h"
+
+using namespace gui_test;
 
 namespace {
 
-const QString kAboutItem = QStringLiteral("&About VortexCalc...");
+const std::string kAboutItem = "&About VortexCalc...";
+const std::vector<std::string> kEntries{"Calculate Strouhal Number", "Strouhal and Reynolds Number Correlation"};
 
-// Runs step in the next modal dialog, recording its caption, then closes it
-// with Escape as a user would.
-void ExpectDialogNext(QString& caption, std::function<void(QWidget*)> step = {}) {
-  OnNextDialog([&caption, step](QWidget* window) {
-    caption = window->windowTitle();
-    if (step) step(window);
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Escape);
+// Runs step in the next dialog, recording its caption, then closes it with
+// Escape as a user would.
+void ExpectDialogNext(std::string& caption, std::function<void(CWnd&)> step = {}) {
+  OnNextDialog([&caption, step](CWnd& dialog) {
+    caption = Caption(dialog);
+    if (step) step(dialog);
+    PressKey(Key::Escape);
   });
+}
+
+std::set<int> VisibleIds(const CWnd& dialog) {
+  const std::vector<int> ids = VisibleControlIds(dialog);
+  return {ids.begin(), ids.end()};
 }
 
 class MainSelectDlgTest : public ::testing::Test {
  protected:
-  QListWidget* List() const { return ListOf(mainDialog, IDC_ANALYSIS_SELECT); }
-
   ScriptedServices services;  // nothing reaches the desktop
   CMainSelectDlg mainDialog;
-  MessageBoxWatcher boxes;
+  MessageBoxAnswerer boxes;
 };
 
 TEST_F(MainSelectDlgTest, ChoosingCalculateOpensTheCalculatorAgainAndAgain) {
-  const INT_PTR result = RunModal(mainDialog, [&](QWidget*) {
-    EXPECT_EQ(QApplication::focusWidget(), ControlOf(mainDialog, IDCANCEL));
-    ASSERT_EQ(List()->count(), 2);
-    EXPECT_EQ(List()->item(0)->text(), "Calculate Strouhal Number");
-    EXPECT_EQ(List()->item(1)->text(), "Strouhal and Reynolds Number Correlation");
+  const INT_PTR result = RunModal(mainDialog, [&] {
+    EXPECT_EQ(FocusedId(), IDCANCEL);
+    EXPECT_EQ(ListRows(mainDialog, IDC_ANALYSIS_SELECT), kEntries);
 
     // The first opening leaves choices behind; the second must start afresh.
-    QString caption;
-    ExpectDialogNext(caption, [](QWidget* calculator) {
-      CWnd& dialog = DialogOf(calculator);
-      ClickRow(ListOf(dialog, IDC_ANALYSIS_LIST), 2);
-      ClickRow(ListOf(dialog, IDC_UNITS_LIST), 1);
-      TypeInto(EditOf(dialog, IDC_SLOT_INPUT1), "0.2");
+    std::string caption;
+    ExpectDialogNext(caption, [](CWnd& calculator) {
+      ClickRow(calculator, IDC_ANALYSIS_LIST, 2);
+      ClickRow(calculator, IDC_UNITS_LIST, 1);
+      TypeInto(calculator, IDC_SLOT_INPUT1, "0.2");
     });
-    ClickRow(List(), 0);
+    ClickRow(mainDialog, IDC_ANALYSIS_SELECT, 0);
     EXPECT_EQ(caption, "Strouhal Number Calculator");
-    EXPECT_TRUE(List()->selectedItems().isEmpty());
-    EXPECT_EQ(List()->count(), 2);
+    EXPECT_EQ(ListSelection(mainDialog, IDC_ANALYSIS_SELECT), LB_ERR);
+    EXPECT_EQ(ListRows(mainDialog, IDC_ANALYSIS_SELECT), kEntries);
 
     caption.clear();
     std::set<int> visibleOnReopening;
-    ExpectDialogNext(caption, [&](QWidget* calculator) {
-      visibleOnReopening = VisibleControlIds(DialogOf(calculator));
-      EXPECT_EQ(EditOf(DialogOf(calculator), IDC_SLOT_INPUT1)->text(), " ");
+    ExpectDialogNext(caption, [&](CWnd& calculator) {
+      visibleOnReopening = VisibleIds(calculator);
+      EXPECT_EQ(ControlText(calculator, IDC_SLOT_INPUT1), " ");
     });
-    ClickRow(List(), 0);
+    ClickRow(mainDialog, IDC_ANALYSIS_SELECT, 0);
     EXPECT_EQ(caption, "Strouhal Number Calculator");
     EXPECT_EQ(visibleOnReopening, (std::set<int>{IDOK, IDCANCEL, IDC_ANALYSIS_LIST}));
-    EXPECT_TRUE(List()->selectedItems().isEmpty());
+    EXPECT_EQ(ListSelection(mainDialog, IDC_ANALYSIS_SELECT), LB_ERR);
 
-    ClickControl(mainDialog, IDCANCEL);
+    Click(mainDialog, IDCANCEL);
   });
   EXPECT_EQ(result, IDCANCEL);
   EXPECT_TRUE(boxes.Seen().empty());
 }
 
 TEST_F(MainSelectDlgTest, TheSecondEntryOpensTheCorrelationAndTheButtonTheContactDialog) {
-  RunModal(mainDialog, [&](QWidget*) {
-    QString caption;
+  RunModal(mainDialog, [&] {
+    std::string caption;
     ExpectDialogNext(caption);
-    ClickRow(List(), 1);
+    ClickRow(mainDialog, IDC_ANALYSIS_SELECT, 1);
     EXPECT_EQ(caption, "Strouhal and Reynolds Number Correlation");
-    EXPECT_TRUE(List()->selectedItems().isEmpty());
+    EXPECT_EQ(ListSelection(mainDialog, IDC_ANALYSIS_SELECT), LB_ERR);
 
     caption.clear();
     ExpectDialogNext(caption);
-    ClickControl(mainDialog, IDC_VISIT_WEB_SITE);
+    Click(mainDialog, IDC_VISIT_WEB_SITE);
     EXPECT_EQ(caption, "Contact Information");
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
   });
-  RunModal(mainDialog, [&](QWidget*) {
+  RunModal(mainDialog, [&] {
     // From the keyboard: from "Exit" past the list to the button; Enter presses it.
-    QString caption;
+    std::string caption;
     ExpectDialogNext(caption);
-    PressKey(Qt::Key_Tab);
-    PressKey(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), ControlOf(mainDialog, IDC_VISIT_WEB_SITE));
-    PressKey(Qt::Key_Return);
+    PressKey(Key::Tab);
+    PressKey(Key::Tab);
+    ASSERT_EQ(FocusedId(), IDC_VISIT_WEB_SITE);
+    PressKey(Key::Return);
     EXPECT_EQ(caption, "Contact Information");
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
   });
   EXPECT_TRUE(services.shellCalls.empty());
 }
 
-TEST_F(MainSelectDlgTest, ExitEscapeEnterAndCloseEndTheDialog) {
-  EXPECT_EQ(RunModal(mainDialog, [&](QWidget*) { ClickControl(mainDialog, IDCANCEL); }), IDCANCEL);
-  EXPECT_EQ(RunModal(mainDialog, [&](QWidget*) { PressKey(Qt::Key_Escape); }), IDCANCEL);
-  // Right after opening Enter presses "Exit", which has the focus.
-  EXPECT_EQ(RunModal(mainDialog, [&](QWidget*) { PressKey(Qt::Key_Return); }), IDCANCEL);
-  EXPECT_EQ(RunModal(mainDialog, [&](QWidget*) { mainDialog.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0); }),
-            IDCANCEL);
-  EXPECT_EQ(RunModal(mainDialog, [&](QWidget* window) { window->close(); }), IDCANCEL);
+TEST_F(MainSelectDlgTest, TheKeyboardReachesEveryEntryOfTheList) {
+  struct Case {
+    const char* keys;
+    Key key;
+    unsigned modifiers;
+    const char* opens;
+  };
+  // Selection opens the dialog at once, so the first key from the unselected
+  // list decides which.
+  const Case cases[] = {{"Down", Key::Down, kNoModifier, "Strouhal Number Calculator"},
+                        {"Home", Key::Home, kNoModifier, "Strouhal Number Calculator"},
+                        {"End", Key::End, kNoModifier, "Strouhal and Reynolds Number Correlation"},
+                        {"Ctrl+End", Key::End, kControl, "Strouhal and Reynolds Number Correlation"},
+                        {"Page Down", Key::PageDown, kNoModifier, "Strouhal and Reynolds Number Correlation"}};
+  RunModal(mainDialog, [&] {
+    for (const Case& c : cases) {
+      PressKey(Key::Tab);
+      ASSERT_EQ(FocusedId(), IDC_ANALYSIS_SELECT) << c.keys;
+      std::string caption;
+      ExpectDialogNext(caption);
+      PressKey(c.key, c.modifiers);
+      EXPECT_EQ(caption, c.opens) << c.keys;
+      FocusControl(mainDialog, IDCANCEL);
+    }
+    PressKey(Key::Escape);
+  });
 }
 
-TEST_F(MainSelectDlgTest, EnterOnTheListEndsTheDialogThroughOkAfterRefillingTheList) {
-  int rowsInserted = 0;
-  const INT_PTR result = RunModal(mainDialog, [&](QWidget*) {
-    PressKey(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), List());
-    QObject::connect(List()->model(), &QAbstractItemModel::rowsInserted,
-                     [&](const QModelIndex&, int first, int last) { rowsInserted += last - first + 1; });
-    PressKey(Qt::Key_Return);
+TEST_F(MainSelectDlgTest, ExitEscapeEnterAndCloseEndTheDialog) {
+  EXPECT_EQ(RunModal(mainDialog, [&] { Click(mainDialog, IDCANCEL); }), IDCANCEL);
+  EXPECT_EQ(RunModal(mainDialog, [&] { PressKey(Key::Escape); }), IDCANCEL);
+  // Right after opening Enter presses "Exit", which has the focus.
+  EXPECT_EQ(RunModal(mainDialog, [&] { PressKey(Key::Return); }), IDCANCEL);
+  EXPECT_EQ(RunModal(mainDialog, [&] { mainDialog.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0); }), IDCANCEL);
+  EXPECT_EQ(RunModal(mainDialog, [&] { PressCloseBox(mainDialog); }), IDCANCEL);
+}
+
+TEST_F(MainSelectDlgTest, EnterOnTheListEndsTheDialogThroughOk) {
+  const INT_PTR result = RunModal(mainDialog, [&] {
+    PressKey(Key::Tab);
+    ASSERT_EQ(FocusedId(), IDC_ANALYSIS_SELECT);
+    PressKey(Key::Return);
   });
   EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(rowsInserted, 2);
 }
 
-TEST_F(MainSelectDlgTest, SystemMenuEndsWithASeparatorAndTheAboutItem) {
+TEST_F(MainSelectDlgTest, TheSystemMenuEndsWithASeparatorAndTheAboutItemWhichOpensTheAboutBox) {
   for (int opening = 0; opening < 2; ++opening) {
-    RunModal(mainDialog, [&](QWidget*) {
-      CMenu* menu = mainDialog.GetSystemMenu(FALSE);
-      ASSERT_TRUE(menu);
-      const int count = menu->GetMenuItemCount();
-      ASSERT_GE(count, 4);
-      std::vector<UINT> ids;
-      for (int i = 0; i < count; ++i) ids.push_back(menu->GetMenuItemID(i));
-      // The standard items first (Close among them), once.
-      EXPECT_NE(std::find(ids.begin(), ids.end() - 2, SC_CLOSE), ids.end() - 2);
-      EXPECT_EQ(std::count(ids.begin(), ids.end(), IDM_ABOUTBOX), 1) << "opening " << opening;
-      EXPECT_EQ(ids[static_cast<std::size_t>(count - 2)], 0u) << "a separator before the About item";
-      EXPECT_EQ(ids[static_cast<std::size_t>(count - 1)], IDM_ABOUTBOX);
-      char text[64];
-      menu->GetMenuString(count - 1, text, sizeof text);
-      EXPECT_EQ(QString::fromUtf8(text), kAboutItem);
-      PressKey(Qt::Key_Escape);
+    RunModal(mainDialog, [&] {
+      std::vector<std::string> items;
+      std::string caption;
+      OnNextMenu(&items, 'a');
+      OnNextDialog([&caption](CWnd& about) {
+        caption = Caption(about);
+        PressKey(Key::Return);  // "OK", the default button
+      });
+      PressKey(Key::Space, kAlt);
+      ASSERT_GE(items.size(), 3u);
+      EXPECT_EQ(std::count(items.begin(), items.end(), kAboutItem), 1) << "opening " << opening;
+      EXPECT_EQ(std::vector<std::string>(items.end() - 2, items.end()), (std::vector<std::string>{"-", kAboutItem}));
+      EXPECT_EQ(caption, "About VortexCalc");
+      EXPECT_TRUE(IsOpen(mainDialog));
+      PressKey(Key::Escape);
     });
   }
 }
 
-TEST_F(MainSelectDlgTest, TheAboutCommandOpensTheAboutBox) {
-  RunModal(mainDialog, [&](QWidget* window) {
+TEST_F(MainSelectDlgTest, TheAboutCommandOpensTheAboutBoxWhateverItsLowBits) {
+  RunModal(mainDialog, [&] {
     // The command's low four bits are the system's own and do not matter.
     for (const UINT command : {IDM_ABOUTBOX, IDM_ABOUTBOX | 0x000Fu}) {
-      QString caption;
-      OnNextDialog([&caption](QWidget* about) {
-        caption = about->windowTitle();
-        PressKey(Qt::Key_Return);  // "OK", the default button
+      std::string caption;
+      OnNextDialog([&caption](CWnd& about) {
+        caption = Caption(about);
+        PressKey(Key::Return);
       });
       mainDialog.SendMessage(WM_SYSCOMMAND, command, 0);
       EXPECT_EQ(caption, "About VortexCalc") << command;
-      EXPECT_TRUE(window->isVisible());
+      EXPECT_TRUE(IsOpen(mainDialog));
     }
-    PressKey(Qt::Key_Escape);
-  });
-}
-
-TEST_F(MainSelectDlgTest, TheAboutItemOfTheRealSystemMenuOpensTheAboutBox) {
-  RunModal(mainDialog, [&](QWidget* window) {
-    QString caption;
-    QStringList itemTexts;
-    OnNextPopupMenu([&](QMenu* popup) {
-      auto* menu = qobject_cast<QMenu*>(popup);
-      const QList<QAction*> actions = menu->actions();
-      for (const QAction* action : actions) itemTexts << (action->isSeparator() ? "-" : action->text());
-      OnNextDialog([&caption](QWidget* about) {
-        caption = about->windowTitle();
-        PressKey(Qt::Key_Return);
-      });
-      QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(actions.last()).center());
-    });
-    PressKey(Qt::Key_Space, Qt::AltModifier);
-    ASSERT_GE(itemTexts.size(), 3);
-    EXPECT_EQ(itemTexts.filter("Close").size(), 1);
-    EXPECT_EQ(itemTexts.mid(itemTexts.size() - 2), (QStringList{"-", kAboutItem}));
-    EXPECT_EQ(caption, "About VortexCalc");
-    EXPECT_TRUE(window->isVisible());
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
   });
 }
 
 TEST_F(MainSelectDlgTest, MinimisedItPaintsItsIconCentredInTheClientArea) {
-  RunModal(mainDialog, [&](QWidget* window) {
-    HICON icon = ::LoadIcon(IDR_MAINFRAME);
-    ASSERT_TRUE(icon);
-    const QColor background = window->palette().window().color();
-    // A minimised window shows no controls: only the dialog's own painting.
-    const auto paintDialogAlone = [window] {
-      QImage image(window->size(), QImage::Format_ARGB32);
-      image.fill(Qt::magenta);
-      window->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-      return image;
-    };
-
+  RunModal(mainDialog, [&] {
     mainDialog.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(mainDialog.IsIconic());
-    const QImage painted = paintDialogAlone();
-
-    QImage expected(window->size(), QImage::Format_ARGB32);
-    expected.fill(background);
-    {
-      const int x = (window->width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
-      const int y = (window->height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
-      QPainter painter(&expected);
-      painter.drawPixmap(x, y, icon->large);
+    const Image painted = Grab(mainDialog, 0);
+    const COLORREF background = DialogBackgroundColor();
+    const int x = (painted.width - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (painted.height - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    // Icon 128 as its resource data and palette say, on the background.
+    const auto expected = [&](int px, int py) -> COLORREF {
+      if (px < x || px >= x + 32 || py < y || py >= y + 32) return background;
+      const PixelRgba pixel =
+          IconPixelColor(resources::kMainFrameIcon.large[static_cast<std::size_t>(py - y)][px - x]);
+      return pixel.alpha == 0 ? background : RGB(pixel.red, pixel.green, pixel.blue);
+    };
+    int mismatches = 0;
+    for (int py = 0; py < painted.height; ++py) {
+      for (int px = 0; px < painted.width; ++px) mismatches += painted.At(px, py) != expected(px, py);
     }
-    EXPECT_EQ(painted, expected);
+    EXPECT_EQ(mismatches, 0);
 
-    // Restored, the dialog paints as usual: no icon.
     mainDialog.SendMessage(WM_SYSCOMMAND, SC_RESTORE, 0);
     ASSERT_FALSE(mainDialog.IsIconic());
-    QImage plain(window->size(), QImage::Format_ARGB32);
-    plain.fill(background);
-    EXPECT_EQ(paintDialogAlone(), plain);
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
   });
 }
 
 TEST_F(MainSelectDlgTest, TheIconIsTheWindowsIconAndItsDragIcon) {
-  RunModal(mainDialog, [&](QWidget* window) {
-    HICON icon = ::LoadIcon(IDR_MAINFRAME);
+  RunModal(mainDialog, [&] {
+    HICON icon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
+    ASSERT_TRUE(icon);
     EXPECT_EQ(reinterpret_cast<HICON>(mainDialog.SendMessage(WM_QUERYDRAGICON)), icon);
-    EXPECT_EQ(mainDialog.GetIcon(TRUE), icon);
-    EXPECT_EQ(mainDialog.GetIcon(FALSE), icon);
-    EXPECT_FALSE(window->windowIcon().isNull());
-    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(DialogIcon(mainDialog, true), icon);
+    EXPECT_EQ(DialogIcon(mainDialog, false), icon);
+    PressKey(Key::Escape);
   });
 }
 

@@ -9,7 +9,7 @@
 
 #include "framework/win_app.h"
 #include "linklabel/open_target.h"
-#include "tests/dialogs/dialog_driving.h"
+#include "tests/support/gui_driver.h"
 #include "tests/support/scripted_services.h"
 
 namespace {
@@ -226,14 +226,13 @@ TEST(ShowOpenFailureTest, ExplainsTheCodeInAnExclamationBox) {
       {33, "Unknown Error (33) occurred."},
       {-2, "Unknown Error (-2) occurred."},
   };
-  MessageBoxWatcher boxes;
+  gui_test::MessageBoxAnswerer boxes;
   for (const Case& c : cases) {
     boxes.Forget();
     ShowOpenFailure(c.code);
-    ASSERT_EQ(boxes.Seen().size(), 1u) << c.code;
-    EXPECT_EQ(boxes.Seen()[0].text, QString("Unable to open hyperlink:\n\n") + c.reason) << c.code;
-    EXPECT_EQ(boxes.Seen()[0].icon, QMessageBox::Warning) << c.code;
-    EXPECT_EQ(boxes.Seen()[0].title, QString::fromUtf8(AfxGetAppName())) << c.code;
+    const gui_test::MessageBoxSeen expected{"vortex_dialogs_tests", std::string("Unable to open hyperlink:\n\n") + c.reason,
+                                            gui_test::MessageIcon::Exclamation};
+    EXPECT_EQ(boxes.Seen(), std::vector<gui_test::MessageBoxSeen>{expected}) << c.code;
   }
 }
 

@@ -1,8 +1,6 @@
 // screen_probe: what the end-to-end scripts need to know about the X display
-// that xdotool cannot tell them. Screenshots, pixel colours read back from
-// those screenshots, the clipboard's text, and the dialog base units of a
-// template font, computed by the framework's own font code so that the
-// scripts can place clicks from template coordinates.
+// that xdotool cannot tell them: screenshots, pixel colours read back from
+// those screenshots, and the clipboard's text.
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,8 +12,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "framework/qt/dialog_units.h"
-#include "framework/qt/gdi_objects.h"
 
 namespace {
 
@@ -27,8 +23,7 @@ int Usage() {
       "       screen_probe pixel IN.png X Y              print the colour at X,Y as RRGGBB\n"
       "       screen_probe count IN.png X Y W H [!]RRGGBB  count pixels of exactly (or, with !, not of)\n"
       "                                                  that colour in a rectangle\n"
-      "       screen_probe clipboard                     print the clipboard's text\n"
-      "       screen_probe base-units FACE POINTS        print a template font's base units X Y\n",
+      "       screen_probe clipboard                     print the clipboard's text\n",
       stderr);
   return kUsageError;
 }
@@ -110,14 +105,6 @@ int Clipboard(int argc) {
   return 0;
 }
 
-int BaseUnits(int argc, char** argv) {
-  int points = 0;
-  if (argc != 4 || !ToInt(argv[3], points)) return Usage();
-  InstallFontSubstitutes();
-  const DialogBaseUnits units = DialogBaseUnits::Of(QFontFromLogFont(TemplateLogFont(argv[2], points)));
-  std::printf("%d %d\n", units.x, units.y);
-  return 0;
-}
 
 }  // namespace
 
@@ -130,6 +117,5 @@ int main(int argc, char** argv) {
   QGuiApplication application(argc, argv);
   if (mode == "shot") return Shot(argc, argv);
   if (mode == "clipboard") return Clipboard(argc);
-  if (mode == "base-units") return BaseUnits(argc, argv);
   return Usage();
 }

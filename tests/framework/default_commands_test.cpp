@@ -1,62 +1,63 @@
-// What Enter, Escape, the close box, OnOK, OnCancel and EndDialog do: the
-// framework, not the toolkit, decides.
+// What Enter, Escape, the close box, OnOK and OnCancel do: the framework, not
+// the toolkit, decides.
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QPointer>
-#include <QTimer>
-
-#include "tests/framework/gui_driving.h"
 #include "tests/framework/recording_dialog.h"
-#include "tests/support/modal_driver.h"
+#include "tests/support/gui_driver.h"
+
+using namespace gui_test;
 
 TEST(EnterKey, OnAFocusedPushButtonSendsThatButtonsId) {
   CFormDlg dialog;
-  const INT_PTR result = RunModal(dialog, [&] {
-    dialog.apply.SetFocus();
-    PressKey(Qt::Key_Return);
+  RunModal(dialog, [&] {
+    FocusControl(dialog, IDC_APPLY);
+    PressKey(Key::Return);
+    EXPECT_TRUE(IsOpen(dialog));
+    PressKey(Key::Escape);
   });
   EXPECT_EQ(dialog.received, (std::vector<Received>{{BN_CLICKED, IDC_APPLY}}));
   EXPECT_EQ(dialog.okCalls, 0);
-  EXPECT_EQ(result, kLeftOpen);
 }
 
 TEST(EnterKey, ElsewhereSendsTheDefaultPushButtonsId) {
   CRecordingDlg dialog(IDD_OTHER_DEFAULT);
-  const INT_PTR result = RunModal(dialog, [&] { PressKey(Qt::Key_Return); });  // in the edit
+  RunModal(dialog, [&] {
+    PressKey(Key::Return);  // in the edit
+    EXPECT_TRUE(IsOpen(dialog));
+    PressKey(Key::Escape);
+  });
   EXPECT_EQ(dialog.received, (std::vector<Received>{{BN_CLICKED, IDC_GO}}));
   EXPECT_EQ(dialog.okCalls, 0);
-  EXPECT_EQ(result, kLeftOpen);
 }
 
 TEST(EnterKey, SendsIdOkWhenNoButtonIsDefault) {
   CRecordingDlg dialog(IDD_NO_DEFAULT);
-  const INT_PTR result = RunModal(dialog, [&] { PressKey(Qt::Key_Return); });
+  EXPECT_EQ(RunModal(dialog, [] { PressKey(Key::Return); }), IDOK);
   EXPECT_TRUE(dialog.received.empty());
   EXPECT_EQ(dialog.okCalls, 1);
-  EXPECT_EQ(result, IDOK);
 }
 
 TEST(EnterKey, DoesNothingWhileTheDefaultButtonIsDisabled) {
   CFormDlg dialog;
-  const INT_PTR result = RunModal(dialog, [&] {
-    dialog.GetDlgItem(IDOK)->EnableWindow(FALSE);
-    dialog.choices.SetFocus();
-    PressKey(Qt::Key_Return);
+  RunModal(dialog, [&] {
+    EnableControl(dialog, IDOK, false);
+    FocusControl(dialog, IDC_CHOICES);
+    PressKey(Key::Return);
+    EXPECT_TRUE(IsOpen(dialog));
+    PressKey(Key::Escape);
   });
   EXPECT_EQ(dialog.okCalls, 0);
   EXPECT_TRUE(dialog.received.empty());
-  EXPECT_EQ(result, kLeftOpen);
 }
 
 TEST(Cancel, EscapeAndTheCloseBoxReachOnCancel) {
   CFormDlg escaped;
-  EXPECT_EQ(RunModal(escaped, [] { PressKey(Qt::Key_Escape); }), IDCANCEL);
+  EXPECT_EQ(RunModal(escaped, [] { PressKey(Key::Escape); }), IDCANCEL);
   EXPECT_EQ(escaped.cancelCalls, 1);
 
   CFormDlg closed;
-  EXPECT_EQ(RunModal(closed, [&] { WidgetOf(closed)->close(); }), IDCANCEL);
+  EXPECT_EQ(RunModal(closed, [&] { PressCloseBox(closed); }), IDCANCEL);
   EXPECT_EQ(closed.cancelCalls, 1);
   // The close box is a system command first, which the dialog may handle.
   EXPECT_EQ(closed.sysCommands, (std::vector<UINT>{SC_CLOSE}));
@@ -65,45 +66,36 @@ TEST(Cancel, EscapeAndTheCloseBoxReachOnCancel) {
 TEST(OnOK, AnOverrideThatDoesNotEndKeepsTheDialogOpen) {
   CFormDlg dialog;
   dialog.okEnds = false;
-  bool openAfterEnter = false;
-  const INT_PTR result = RunModal(dialog, [&] {
-    PressKey(Qt::Key_Return);
-    PressKey(Qt::Key_Return);
-    openAfterEnter = WidgetOf(dialog)->isVisible();
+  RunModal(dialog, [&] {
+    PressKey(Key::Return);
+    PressKey(Key::Return);
+    EXPECT_TRUE(IsOpen(dialog));
+    PressKey(Key::Escape);
   });
   EXPECT_EQ(dialog.okCalls, 2);
-  EXPECT_TRUE(openAfterEnter);
-  EXPECT_EQ(result, kLeftOpen);
 }
 
-TEST(OnOK, TheBaseSavesTheDataAgainAndEndsWithIdOk) {
+TEST(OnOK, TheBaseExchangesTheDataAgainAndEndsWithIdOk) {
   CFormDlg dialog;
-  const INT_PTR result = RunModal(dialog, [&] { ClickAt(ControlOf(dialog, IDOK)); });
-  EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(dialog.exchanges, (std::vector<BOOL>{FALSE, TRUE}));
+  EXPECT_EQ(RunModal(dialog, [&] { Click(dialog, IDOK); }), IDOK);
+  EXPECT_EQ(dialog.exchanges, 2);
 }
 
-TEST(DoModal, ReturnsTheValueGivenToEndDialog) {
+TEST(DoModal, CancellingDuringInitialisationEndsBeforeTheLoop) {
   CFormDlg dialog;
-  dialog.onReceived = [](CRecordingDlg& self, Received r) {
-    if (r.id == IDC_APPLY) self.EndDialog(42);
-  };
-  EXPECT_EQ(RunModal(dialog, [&] { ClickAt(ControlOf(dialog, IDC_APPLY)); }), 42);
-}
-
-TEST(DoModal, EndDialogDuringInitialisationEndsBeforeTheLoop) {
-  CFormDlg dialog;
-  bool loopRan = false;
-  dialog.onInit = [&loopRan](CRecordingDlg& self) {
-    self.EndDialog(7);
-    // Fires inside the modal loop if one runs, or after DoModal returns.
-    QTimer::singleShot(0, [&loopRan, &self, window = QPointer<QWidget>(WidgetOf(self))] {
-      loopRan = window && window->isVisible();
-      if (loopRan) self.EndDialog(static_cast<int>(kLeftOpen));
+  bool checked = false;
+  bool loopShowedIt = false;
+  dialog.onInit = [&](CRecordingDlg& self) {
+    self.OnCancel();
+    // Runs inside the modal loop if one runs, or after DoModal returns.
+    RunSoon([&] {
+      loopShowedIt = IsOpen(self);
+      if (loopShowedIt) PressKey(Key::Escape);
+      checked = true;
     });
   };
-  EXPECT_EQ(dialog.DoModal(), 7);
-  QCoreApplication::processEvents();
-  EXPECT_FALSE(loopRan);
-  EXPECT_EQ(dialog.m_hWnd, nullptr);
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_TRUE(WaitFor([&] { return checked; }));
+  EXPECT_FALSE(loopShowedIt);
+  EXPECT_FALSE(IsOpen(dialog));
 }

@@ -5,16 +5,26 @@
 
 #include <vector>
 
-#include "tests/framework/gui_driving.h"
 #include "tests/framework/recording_dialog.h"
+#include "tests/support/gui_driver.h"
+
+using namespace gui_test;
 
 namespace {
 
-// The focus after each of count presses of key, starting where it is.
-std::vector<int> FocusChain(Qt::Key key, int count) {
+// The tab stops of the form after the buttons: its link, where links take
+// the focus.
+std::vector<int> WithLink(std::vector<int> chain, std::size_t linkAt) {
+  if (LinksTakeTheFocus()) chain.insert(chain.begin() + static_cast<std::ptrdiff_t>(linkAt), IDC_NOTIFY_LABEL);
+  return chain;
+}
+
+// The focus after each of count presses of Tab (with modifiers), starting
+// where it is.
+std::vector<int> FocusChain(unsigned modifiers, int count) {
   std::vector<int> chain{FocusedId()};
   for (int i = 0; i < count; ++i) {
-    PressKey(key);
+    PressKey(Key::Tab, modifiers);
     chain.push_back(FocusedId());
   }
   return chain;
@@ -27,15 +37,16 @@ TEST(TabOrder, FollowsTemplateOrderThroughTabStopsOnly) {
   std::vector<int> forward;
   std::vector<int> backward;
   RunModal(dialog, [&] {
-    forward = FocusChain(Qt::Key_Tab, 7);
-    backward = FocusChain(Qt::Key_Backtab, 3);
+    forward = FocusChain(kNoModifier, LinksTakeTheFocus() ? 7 : 6);
+    backward = FocusChain(kShift, 3);
+    PressKey(Key::Escape);
   });
   // Not the read-only edit nor the plain list (no tab stop), nor the button
   // the template disables; plain statics and the frame never take the focus,
   // but a static that notifies is a link the keyboard reaches too.
-  EXPECT_EQ(forward,
-            (std::vector{IDC_NAME, IDC_NOTE, IDC_CHOICES, IDC_APPLY, IDOK, IDCANCEL, IDC_NOTIFY_LABEL, IDC_NAME}));
-  EXPECT_EQ(backward, (std::vector{IDC_NAME, IDC_NOTIFY_LABEL, IDCANCEL, IDOK}));
+  EXPECT_EQ(forward, WithLink({IDC_NAME, IDC_NOTE, IDC_CHOICES, IDC_APPLY, IDOK, IDCANCEL, IDC_NAME}, 6));
+  EXPECT_EQ(backward, LinksTakeTheFocus() ? (std::vector{IDC_NAME, IDC_NOTIFY_LABEL, IDCANCEL, IDOK})
+                                          : (std::vector{IDC_NAME, IDCANCEL, IDOK, IDC_APPLY}));
 }
 
 TEST(TabOrder, SkipsHiddenAndDisabledControls) {
@@ -43,31 +54,37 @@ TEST(TabOrder, SkipsHiddenAndDisabledControls) {
   std::vector<int> chain;
   RunModal(dialog, [&] {
     dialog.note.ShowWindow(SW_HIDE);
-    dialog.choices.EnableWindow(FALSE);
-    chain = FocusChain(Qt::Key_Tab, 5);
+    EnableControl(dialog, IDC_CHOICES, false);
+    chain = FocusChain(kNoModifier, LinksTakeTheFocus() ? 5 : 4);
+    PressKey(Key::Escape);
   });
-  EXPECT_EQ(chain, (std::vector{IDC_NAME, IDC_APPLY, IDOK, IDCANCEL, IDC_NOTIFY_LABEL, IDC_NAME}));
+  EXPECT_EQ(chain, WithLink({IDC_NAME, IDC_APPLY, IDOK, IDCANCEL, IDC_NAME}, 4));
 }
 
 TEST(InitialFocus, GoesToTheFirstVisibleEnabledTabStop) {
   CFormDlg dialog;
   dialog.onInit = [](CRecordingDlg& self) {
-    auto& form = static_cast<CFormDlg&>(self);
-    form.name.ShowWindow(SW_HIDE);
-    form.note.EnableWindow(FALSE);
+    static_cast<CFormDlg&>(self).name.ShowWindow(SW_HIDE);
+    EnableControl(self, IDC_NOTE, false);
   };
   int focused = 0;
-  RunModal(dialog, [&] { focused = FocusedId(); });
+  RunModal(dialog, [&] {
+    focused = FocusedId();
+    PressKey(Key::Escape);
+  });
   EXPECT_EQ(focused, IDC_CHOICES);
 }
 
 TEST(InitialFocus, IsLeftToOnInitDialogWhenItReturnsFalse) {
   for (const BOOL initResult : {FALSE, TRUE}) {
     CFormDlg dialog;
-    dialog.onInit = [](CRecordingDlg& self) { self.GetDlgItem(IDCANCEL)->SetFocus(); };
+    dialog.onInit = [](CRecordingDlg& self) { FocusControl(self, IDCANCEL); };
     dialog.initResult = initResult;
     int focused = 0;
-    RunModal(dialog, [&] { focused = FocusedId(); });
+    RunModal(dialog, [&] {
+      focused = FocusedId();
+      PressKey(Key::Escape);
+    });
     EXPECT_EQ(focused, initResult ? IDC_NAME : IDCANCEL) << "OnInitDialog returned " << initResult;
   }
 }

@@ -3,62 +3,41 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QMessageBox>
-#include <QTextDocument>
-
-#include "tests/framework/gui_driving.h"
 #include "tests/framework/recording_dialog.h"
-#include "tests/support/modal_driver.h"
+#include "tests/support/gui_driver.h"
+
+using namespace gui_test;
 
 TEST(MessageBox, IsCaptionedWithTheApplicationTitleAndAnOkBoxGetsTheExclamationIcon) {
-  // The test program has no application name of its own: the executable's name is the title.
-  const QString title = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  // The test program has no application name of its own: the executable's
+  // name without its extension is the title.
+  const std::string title = "vortex_framework_tests";
   struct Case {
     UINT type;
-    QMessageBox::Icon icon;
+    MessageIcon icon;
   };
-  for (const Case& c : {Case{MB_OK, QMessageBox::Warning}, Case{MB_ICONEXCLAMATION, QMessageBox::Warning},
-                        Case{MB_OK | MB_ICONASTERISK, QMessageBox::Information}}) {
+  MessageBoxAnswerer boxes;
+  for (const Case& c : {Case{MB_OK, MessageIcon::Exclamation}, Case{MB_ICONEXCLAMATION, MessageIcon::Exclamation},
+                        Case{MB_OK | MB_ICONASTERISK, MessageIcon::Information}}) {
     SCOPED_TRACE(c.type);
-    MessageBoxSeen seen;
-    AnswerNextMessageBox(seen);
+    boxes.Forget();
     EXPECT_EQ(AfxMessageBox("Input Error", c.type), IDOK);
-    EXPECT_EQ(seen.title, title);
-    EXPECT_EQ(seen.text, QStringLiteral("Input Error"));
-    EXPECT_EQ(seen.icon, c.icon);
+    EXPECT_EQ(boxes.Seen(), (std::vector<MessageBoxSeen>{{title, "Input Error", c.icon}}));
   }
 }
 
-TEST(MessageBox, ShowsItsTextLiterallyAndReturnsToTheDialogInFront) {
-  const char* text = "<b>a</b> < b & c";
-  ASSERT_TRUE(Qt::mightBeRichText(QString::fromUtf8(text)));  // would be markup if not plain
+TEST(MessageBox, ShowsItsTextLiterallyAndGivesTheKeyboardBackToTheDialog) {
+  const char* text = "<b>a</b> < b & c";  // markup, were it not shown as plain text
   CFormDlg dialog;
-  Qt::TextFormat format = Qt::AutoText;
-  QString shown;
-  QWidget* owner = nullptr;
+  MessageBoxAnswerer boxes;
   dialog.onReceived = [&](CRecordingDlg&, Received r) {
-    if (r.id != IDC_APPLY) return;
-    OnNextModal([&](QWidget* window) {
-      auto* box = qobject_cast<QMessageBox*>(window);
-      ASSERT_NE(box, nullptr);
-      format = box->textFormat();
-      shown = box->text();
-      owner = box->parentWidget();
-      box->button(QMessageBox::Ok)->click();
-    });
-    AfxMessageBox(text);
+    if (r.id == IDC_APPLY) AfxMessageBox(text);
   };
-  QWidget* dialogWindow = nullptr;
   const INT_PTR result = RunModal(dialog, [&] {
-    dialogWindow = WidgetOf(dialog);
-    ClickAt(ControlOf(dialog, IDC_APPLY));
-    PressKey(Qt::Key_Escape);  // the dialog is in front again and takes the keys
+    Click(dialog, IDC_APPLY);
+    PressKey(Key::Escape);  // the dialog is in front again and takes the keys
   });
-  EXPECT_EQ(format, Qt::PlainText);
-  EXPECT_EQ(shown, QString::fromUtf8(text));
-  EXPECT_EQ(owner, dialogWindow);
+  ASSERT_EQ(boxes.Seen().size(), 1u);
+  EXPECT_EQ(boxes.Seen()[0].text, text);
   EXPECT_EQ(result, IDCANCEL);
 }

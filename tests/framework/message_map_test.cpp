@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QTest>
 #include <string>
 
-#include "tests/framework/gui_driving.h"
 #include "tests/framework/recording_dialog.h"
-#include "tests/support/modal_driver.h"
+#include "tests/support/gui_driver.h"
+
+using namespace gui_test;
 
 namespace {
 
@@ -35,9 +35,9 @@ class CDerivedDlg : public CRecordingDlg {
 TEST(MessageMap, DerivedEntriesWinAndTheBaseMapsHandleTheRest) {
   CDerivedDlg dialog;
   const INT_PTR result = RunModal(dialog, [&] {
-    ClickAt(ControlOf(dialog, IDC_APPLY));
-    QTest::keyClicks(ControlOf(dialog, IDC_NAME), "x");  // in the recording dialog's map
-    ClickAt(ControlOf(dialog, IDCANCEL));                // in CDialog's map
+    Click(dialog, IDC_APPLY);
+    TypeInto(dialog, IDC_NAME, "x");  // in the recording dialog's map
+    Click(dialog, IDCANCEL);           // in CDialog's map
   });
   EXPECT_EQ(dialog.calls, (std::vector<std::string>{"derived apply"}));
   EXPECT_EQ(dialog.received, (std::vector<Received>{{EN_CHANGE, IDC_NAME}}));
@@ -48,16 +48,16 @@ TEST(MessageMap, DerivedEntriesWinAndTheBaseMapsHandleTheRest) {
 TEST(MessageMap, RoutesNotificationsByCodeAndControlId) {
   CFormDlg dialog;
   RunModal(dialog, [&] {
-    QTest::keyClicks(ControlOf(dialog, IDC_NOTE), "n");
-    ClickAt(ControlOf(dialog, IDC_APPLY));
+    TypeInto(dialog, IDC_NOTE, "n");
+    Click(dialog, IDC_APPLY);
     // A code the map has for another id reaches nothing; of two entries for
     // one id, the code picks the one.
-    auto notify = [&](const CWnd& control, UINT code) {
-      dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(control.GetDlgCtrlID()), static_cast<WORD>(code)),
-                         reinterpret_cast<LPARAM>(control.m_hWnd));
+    auto notify = [&](int id, UINT code) {
+      dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), static_cast<WORD>(code)), 0);
     };
-    notify(dialog.name, LBN_SELCHANGE);
-    notify(dialog.choices, LBN_DBLCLK);
+    notify(IDC_NAME, LBN_SELCHANGE);
+    notify(IDC_CHOICES, LBN_DBLCLK);
+    PressKey(Key::Escape);
   });
   EXPECT_EQ(dialog.received,
             (std::vector<Received>{{EN_CHANGE, IDC_NOTE}, {BN_CLICKED, IDC_APPLY}, {LBN_DBLCLK, IDC_CHOICES}}));

@@ -1,34 +1,21 @@
-// Notifications: an edit notifies every change of its text, a list box
-// only the selections its user makes; list contents keep their insertion
-// order unless the program asks for sorting.
+// Notifications: an edit notifies every change of its text, a list box only
+// the selections its user makes; list contents keep their insertion order,
+// and the keyboard reaches every entry.
 
 #include <gtest/gtest.h>
 
-#include <QListWidget>
-#include <QTest>
 #include <algorithm>
 #include <string>
 
-#include "tests/framework/gui_driving.h"
 #include "tests/framework/recording_dialog.h"
-#include "tests/support/modal_driver.h"
+#include "tests/support/gui_driver.h"
+
+using namespace gui_test;
 
 namespace {
 
 std::size_t Count(const std::vector<Received>& received, Received which) {
   return static_cast<std::size_t>(std::count(received.begin(), received.end(), which));
-}
-
-QListWidget* ListOf(const CWnd& dialog, int id) { return qobject_cast<QListWidget*>(ControlOf(dialog, id)); }
-
-std::vector<std::string> Entries(const CListBox& list) {
-  std::vector<std::string> entries;
-  for (int i = 0; i < list.GetCount(); ++i) {
-    CString text;
-    list.GetText(i, text);
-    entries.push_back(text.str());
-  }
-  return entries;
 }
 
 }  // namespace
@@ -40,7 +27,7 @@ TEST(EditChange, EveryChangeOfTheTextNotifiesButSettingTheSameTextDoesNot) {
   std::vector<std::size_t> counts;
   RunModal(dialog, [&] {
     auto countNow = [&] { counts.push_back(Count(dialog.received, nameChanged)); };
-    QTest::keyClicks(ControlOf(dialog, IDC_NAME), "ab");
+    TypeInto(dialog, IDC_NAME, "ab");
     countNow();
     dialog.name.SetWindowText("xyz");
     countNow();
@@ -49,6 +36,7 @@ TEST(EditChange, EveryChangeOfTheTextNotifiesButSettingTheSameTextDoesNot) {
     dialog.name.ShowWindow(SW_HIDE);
     dialog.name.SetWindowText(" ");
     countNow();
+    PressKey(Key::Escape);
   });
   EXPECT_EQ(counts, (std::vector<std::size_t>{2, 3, 3, 4}));
   EXPECT_EQ(Count(dialog.received, {EN_CHANGE, IDC_NOTE}), 1u);
@@ -66,69 +54,87 @@ TEST(ListSelection, OnlyTheUsersSelectionsNotifyOnceEach) {
     };
     list.InsertString(0, "zero");
     list.InsertString(1, "one");
-    list.SetCurSel(1);
     list.ResetContent();
     list.InsertString(0, "zero");
     list.InsertString(1, "one");
     list.InsertString(2, "two");
     note();
-    QListWidget* widget = ListOf(dialog, IDC_CHOICES);
-    ClickAt(widget->viewport(), widget->visualItemRect(widget->item(1)).center());
+    ClickRow(dialog, IDC_CHOICES, 1);
     note();
-    PressKey(Qt::Key_Down);
+    PressKey(Key::Down);
     note();
-    ClickAt(widget->viewport(), QPoint(5, widget->viewport()->height() - 3));  // below the last entry
+    ClickBelowLastRow(dialog, IDC_CHOICES);
     note();
-    list.SetCurSel(0);
-    note();
+    PressKey(Key::Escape);
   });
-  EXPECT_EQ(counts, (std::vector<std::size_t>{0, 1, 2, 2, 2}));
-  EXPECT_EQ(selections, (std::vector{-1, 1, 2, 2, 0}));
+  EXPECT_EQ(counts, (std::vector<std::size_t>{0, 1, 2, 2}));
+  EXPECT_EQ(selections, (std::vector{-1, 1, 2, 2}));
   EXPECT_EQ(Count(dialog.received, {LBN_SELCHANGE, IDC_CHOICES}), 2u);
 }
 
 TEST(ListSelection, TabbingIntoAnUnselectedListSelectsNothingUntilTheFirstDown) {
   CFormDlg dialog;
-  int afterTab = 0;
-  std::size_t notifiedAfterTab = 0;
-  int afterDown = 0;
   RunModal(dialog, [&] {
     dialog.choices.InsertString(0, "zero");
     dialog.choices.InsertString(1, "one");
-    dialog.note.SetFocus();
-    PressKey(Qt::Key_Tab);
+    FocusControl(dialog, IDC_NOTE);
+    PressKey(Key::Tab);
     EXPECT_EQ(FocusedId(), IDC_CHOICES);
-    afterTab = dialog.choices.GetCurSel();
-    notifiedAfterTab = Count(dialog.received, {LBN_SELCHANGE, IDC_CHOICES});
-    PressKey(Qt::Key_Down);
-    afterDown = dialog.choices.GetCurSel();
+    EXPECT_EQ(dialog.choices.GetCurSel(), LB_ERR);
+    EXPECT_EQ(Count(dialog.received, {LBN_SELCHANGE, IDC_CHOICES}), 0u);
+    PressKey(Key::Down);
+    EXPECT_EQ(dialog.choices.GetCurSel(), 0);
+    PressKey(Key::Escape);
   });
-  EXPECT_EQ(afterTab, LB_ERR);
-  EXPECT_EQ(notifiedAfterTab, 0u);
-  EXPECT_EQ(afterDown, 0);
   EXPECT_EQ(Count(dialog.received, {LBN_SELCHANGE, IDC_CHOICES}), 1u);
 }
 
-TEST(ListBox, InsertStringKeepsInsertionOrderEvenWithTheSortStyleWhileAddStringSorts) {
+TEST(ListSelection, FromNoSelectionEveryNavigationKeyReachesItsEntry) {
+  struct Case {
+    const char* name;
+    Key key;
+    unsigned modifiers;
+  };
+  constexpr int kEntries = 12;
+  for (const Case& c : {Case{"End", Key::End, kNoModifier}, Case{"Ctrl+End", Key::End, kControl},
+                        Case{"Page Down", Key::PageDown, kNoModifier}, Case{"Down", Key::Down, kNoModifier},
+                        Case{"Home", Key::Home, kNoModifier}}) {
+    SCOPED_TRACE(c.name);
+    CFormDlg dialog;
+    int selected = LB_ERR;
+    RunModal(dialog, [&] {
+      for (int i = 0; i < kEntries; ++i) dialog.choices.InsertString(i, ("entry " + std::to_string(i)).c_str());
+      FocusControl(dialog, IDC_CHOICES);
+      PressKey(c.key, c.modifiers);
+      selected = dialog.choices.GetCurSel();
+      PressKey(Key::Escape);
+    });
+    EXPECT_EQ(Count(dialog.received, {LBN_SELCHANGE, IDC_CHOICES}), 1u);
+    if (c.key == Key::End) {
+      EXPECT_EQ(selected, kEntries - 1);
+    } else if (c.key == Key::PageDown) {
+      // A page down from before the first entry: past it, short of the end
+      // (the list shows a few of its twelve entries).
+      EXPECT_GT(selected, 0);
+      EXPECT_LT(selected, kEntries - 1);
+    } else {
+      EXPECT_EQ(selected, 0);
+    }
+  }
+}
+
+TEST(ListBox, InsertStringKeepsInsertionOrderEvenWithTheSortStyle) {
   CFormDlg dialog;
   std::vector<int> inserted;
-  std::vector<std::string> byInsertion;
-  std::vector<std::string> sorted;
-  std::vector<std::string> appended;
+  std::vector<std::string> rows;
   RunModal(dialog, [&] {
     CListBox& list = dialog.choices;  // has the sort style
     for (auto [index, text] : {std::pair{0, "pear"}, {1, "apple"}, {-1, "fig"}, {1, "kiwi"}, {9, "beyond the end"}}) {
       inserted.push_back(list.InsertString(index, text));
     }
-    byInsertion = Entries(list);
-    list.ResetContent();
-    for (const char* text : {"pear", "Apple", "fig"}) list.AddString(text);
-    sorted = Entries(list);
-    for (const char* text : {"pear", "Apple", "fig"}) dialog.plainList.AddString(text);
-    appended = Entries(dialog.plainList);
+    rows = ListRows(dialog, IDC_CHOICES);
+    PressKey(Key::Escape);
   });
   EXPECT_EQ(inserted, (std::vector{0, 1, 2, 1, LB_ERR}));
-  EXPECT_EQ(byInsertion, (std::vector<std::string>{"pear", "kiwi", "apple", "fig"}));
-  EXPECT_EQ(sorted, (std::vector<std::string>{"Apple", "fig", "pear"}));
-  EXPECT_EQ(appended, (std::vector<std::string>{"pear", "Apple", "fig"}));
+  EXPECT_EQ(rows, (std::vector<std::string>{"pear", "kiwi", "apple", "fig"}));
 }

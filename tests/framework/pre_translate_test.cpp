@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QTest>
 #include <string>
 
-#include "tests/framework/gui_driving.h"
 #include "tests/framework/recording_dialog.h"
-#include "tests/support/modal_driver.h"
+#include "tests/support/gui_driver.h"
+
+using namespace gui_test;
 
 namespace {
 
@@ -86,16 +86,17 @@ TEST(PreTranslateMessage, AControlsWrapperSeesItsMessagesFirstAndMaySwallowThem)
   CGateDlg dialog;
   CString typed;
   RunModal(dialog, [&] {
-    QWidget* edit = ControlOf(dialog, IDC_NAME);
-    QTest::keyClicks(edit, "aXb");
-    QTest::keyClick(edit, Qt::Key_Return);
+    FocusControl(dialog, IDC_NAME);
+    TypeText("aXb");
+    PressKey(Key::Return);
     typed = dialog.name.GetWindowText();
-    ClickAt(ControlOf(dialog, IDC_APPLY));
+    Click(dialog, IDC_APPLY);
+    PressCloseBox(dialog);  // no input for the gates to log
   });
   EXPECT_EQ(dialog.log, (std::vector<std::string>{"edit keydown A", "dialog keydown A", "edit keydown X",
                                                   "edit keydown B", "dialog keydown B", "edit keydown Return",
                                                   "button lbuttondown", "button lbuttonup"}));
-  EXPECT_EQ(typed, "ab");
+  EXPECT_EQ(typed.str(), "ab");
   EXPECT_EQ(dialog.okCalls, 0);
   // The button never saw its click, so it notified nothing.
   EXPECT_EQ(dialog.received, (std::vector<Received>{{EN_CHANGE, IDC_NAME}, {EN_CHANGE, IDC_NAME}}));

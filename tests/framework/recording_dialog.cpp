@@ -35,7 +35,7 @@ void CRecordingDlg::OnCancel() {
 
 void CRecordingDlg::DoDataExchange(CDataExchange* dx) {
   CDialog::DoDataExchange(dx);
-  exchanges.push_back(dx->m_bSaveAndValidate);
+  ++exchanges;
 }
 
 void CRecordingDlg::Record(UINT code, int id) {
@@ -56,4 +56,5 @@ void CFormDlg::DoDataExchange(CDataExchange* dx) {
   DDX_Control(dx, IDC_CHOICES, choices);
   DDX_Control(dx, IDC_PLAIN_LIST, plainList);
   DDX_Control(dx, IDC_APPLY, apply);
+  DDX_Control(dx, IDC_FRAME, frame);
 }

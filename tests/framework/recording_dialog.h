@@ -30,7 +30,7 @@ class CRecordingDlg : public CDialog {
   void OnCancel() override;
 
   std::vector<Received> received;
-  std::vector<BOOL> exchanges;  // the direction of each DoDataExchange
+  int exchanges = 0;  // DoDataExchange calls
   std::vector<UINT> sysCommands;
   int okCalls = 0;
   int cancelCalls = 0;
@@ -72,6 +72,7 @@ class CFormDlg : public CRecordingDlg {
   CListBox choices;
   CListBox plainList;
   CButton apply;
+  CButton frame;
 
  protected:
   void DoDataExchange(CDataExchange* dx) override;

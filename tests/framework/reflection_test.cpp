@@ -4,15 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QCursor>
-#include <QImage>
 #include <utility>
 #include <vector>
 
-#include "tests/framework/gui_driving.h"
-#include "tests/framework/painted_pixels.h"
 #include "tests/framework/recording_dialog.h"
-#include "tests/support/modal_driver.h"
+#include "tests/support/gui_driver.h"
+
+using namespace gui_test;
 
 namespace {
 
@@ -51,18 +49,10 @@ class CSelfHandlingStatic : public CStatic {
   }
 };
 
-// The form with its notify label bound to a CSelfHandlingStatic; counts the
-// label's colour requests that reach the dialog's default processing.
 class CReflectionDlg : public CRecordingDlg {
  public:
   CReflectionDlg() : CRecordingDlg(IDD_FORM) {}
   CSelfHandlingStatic label;
-  int labelColourRequestsDefaulted = 0;
-
-  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == label.m_hWnd) ++labelColourRequestsDefaulted;
-    return CRecordingDlg::DefWindowProc(message, wParam, lParam);
-  }
 
  protected:
   void DoDataExchange(CDataExchange* dx) override {
@@ -71,13 +61,12 @@ class CReflectionDlg : public CRecordingDlg {
   }
 };
 
-// The pixels of the self-handling static's text colour.
-int RedPixels(const QImage& image) {
+// Pixels of the self-handling static's text colour: pure red, or nearly so
+// at the text's anti-aliased edges.
+int RedPixels(const Image& image) {
   int count = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (IsRedText(image.pixelColor(x, y))) ++count;
-    }
+  for (const COLORREF pixel : image.pixels) {
+    if (GetRValue(pixel) > 200 && GetGValue(pixel) < 60 && GetBValue(pixel) < 60) ++count;
   }
   return count;
 }
@@ -86,14 +75,20 @@ int RedPixels(const QImage& image) {
 
 TEST(Reflection, AStaticsClickGoesToItsWrapperInsteadOfTheParent) {
   CReflectionDlg reflecting;
-  RunModal(reflecting, [&] { ClickAt(ControlOf(reflecting, IDC_NOTIFY_LABEL)); });
+  RunModal(reflecting, [&] {
+    Click(reflecting, IDC_NOTIFY_LABEL);
+    PressKey(Key::Escape);
+  });
   EXPECT_EQ(reflecting.label.clicks, 1);
   EXPECT_TRUE(reflecting.received.empty());
 
   // Without a wrapper that handles it, the parent's map gets the click (and
   // the group box around the static does not swallow it).
   CFormDlg plain;
-  RunModal(plain, [&] { ClickAt(ControlOf(plain, IDC_NOTIFY_LABEL)); });
+  RunModal(plain, [&] {
+    Click(plain, IDC_NOTIFY_LABEL);
+    PressKey(Key::Escape);
+  });
   EXPECT_EQ(plain.received, (std::vector<Received>{{STN_CLICKED, IDC_NOTIFY_LABEL}}));
 }
 
@@ -101,49 +96,54 @@ TEST(Reflection, TheColourRequestGoesToTheWrapperUnlessItGivesNoBrush) {
   CReflectionDlg dialog;
   CSelfHandlingStatic& label = dialog.label;
   RunModal(dialog, [&] {
-    QWidget* widget = ControlOf(dialog, IDC_NOTIFY_LABEL);
     const int requestsBefore = label.colourRequests;
-    const int defaultedBefore = dialog.labelColourRequestsDefaulted;
-    EXPECT_GT(RedPixels(widget->grab().toImage()), 10);  // the wrapper's text colour
-    EXPECT_EQ(label.colourRequests, requestsBefore + 1);
-    EXPECT_EQ(dialog.labelColourRequestsDefaulted, defaultedBefore);
+    EXPECT_GT(RedPixels(Grab(dialog, IDC_NOTIFY_LABEL)), 10);  // the wrapper's text colour
+    EXPECT_GT(label.colourRequests, requestsBefore);
 
     // No brush: the parent answers, and its answer decides the colours.
     label.giveBrush = false;
-    EXPECT_EQ(RedPixels(widget->grab().toImage()), 0);
-    EXPECT_EQ(label.colourRequests, requestsBefore + 2);
-    EXPECT_EQ(dialog.labelColourRequestsDefaulted, defaultedBefore + 1);
+    const int requestsAsked = label.colourRequests;
+    label.Invalidate();
+    EXPECT_EQ(RedPixels(Grab(dialog, IDC_NOTIFY_LABEL)), 0);
+    EXPECT_GT(label.colourRequests, requestsAsked) << "the wrapper is still asked first";
+    PressKey(Key::Escape);
   });
 }
 
 TEST(SetCursor, TheControlsWrapperChoosesTheCursorShownOverIt) {
   CReflectionDlg dialog;
-  bool labelCursorSet = false;
-  QPoint hotSpot;
-  bool buttonCursorSet = true;
+  HCURSOR overLabel = nullptr;
+  HCURSOR overButton = nullptr;
   RunModal(dialog, [&] {
-    QWidget* label = ControlOf(dialog, IDC_NOTIFY_LABEL);
-    MoveMouseTo(label, QPoint(3, 3));
-    labelCursorSet = label->testAttribute(Qt::WA_SetCursor);
-    hotSpot = label->cursor().hotSpot();
-    QWidget* button = ControlOf(dialog, IDC_APPLY);
-    MoveMouseTo(button, QPoint(3, 3));
-    buttonCursorSet = button->testAttribute(Qt::WA_SetCursor);
+    MoveMouseTo(dialog, IDC_NOTIFY_LABEL, {3, 3});
+    overLabel = CursorOver(dialog, IDC_NOTIFY_LABEL);
+    MoveMouseTo(dialog, IDC_APPLY, {3, 3});
+    overButton = CursorOver(dialog, IDC_APPLY);
+    PressKey(Key::Escape);
   });
-  EXPECT_EQ(dialog.label.cursorRequests, (std::vector<std::pair<UINT, UINT>>{{HTCLIENT, WM_MOUSEMOVE}}));
+  ASSERT_FALSE(dialog.label.cursorRequests.empty());
+  EXPECT_EQ(dialog.label.cursorRequests.front(), (std::pair<UINT, UINT>{HTCLIENT, WM_MOUSEMOVE}));
   EXPECT_EQ(dialog.label.cursorWindow, &dialog.label);
-  EXPECT_TRUE(labelCursorSet);
-  EXPECT_EQ(hotSpot, QPoint(kTestCursorHotSpotX, kTestCursorHotSpotY));
-  EXPECT_FALSE(buttonCursorSet);
+  EXPECT_EQ(overLabel, LoadCursor(IDC_TEST_CURSOR));
+  const POINT hotSpot = CursorHotSpot(overLabel);
+  EXPECT_EQ(hotSpot.x, kTestCursorHotSpotX);
+  EXPECT_EQ(hotSpot.y, kTestCursorHotSpotY);
+  EXPECT_EQ(overButton, nullptr);
 }
 
 TEST(Reflection, ADoubleClickOnAStaticIsOneClickThenADoubleClick) {
   // As the classic static reports it: a link label opens its target once.
   CFormDlg plain;
-  RunModal(plain, [&] { DoubleClickAt(ControlOf(plain, IDC_NOTIFY_LABEL)); });
+  RunModal(plain, [&] {
+    DoubleClick(plain, IDC_NOTIFY_LABEL);
+    PressKey(Key::Escape);
+  });
   EXPECT_EQ(plain.received, (std::vector<Received>{{STN_CLICKED, IDC_NOTIFY_LABEL}, {STN_DBLCLK, IDC_NOTIFY_LABEL}}));
 
   CReflectionDlg reflecting;
-  RunModal(reflecting, [&] { DoubleClickAt(ControlOf(reflecting, IDC_NOTIFY_LABEL)); });
+  RunModal(reflecting, [&] {
+    DoubleClick(reflecting, IDC_NOTIFY_LABEL);
+    PressKey(Key::Escape);
+  });
   EXPECT_EQ(reflecting.label.clicks, 1);
 }

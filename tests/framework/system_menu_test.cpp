@@ -1,20 +1,17 @@
-// The system menu the framework provides for every dialog: standard items
-// and the program's own, opened with Alt+Space or a right click on the
-// background, its choices arriving as system commands; and the minimised
-// dialog that paints its icon.
+// The system menu every dialog has: the standard items and the program's own,
+// opened with Alt+Space or a right click on the background, its choices
+// arriving as system commands; and the minimised dialog that paints its icon.
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QImage>
-#include <QPalette>
-#include <QTest>
 #include <algorithm>
+#include <string>
 #include <vector>
 
-#include "tests/framework/gui_driving.h"
 #include "tests/framework/recording_dialog.h"
-#include "tests/support/modal_driver.h"
+#include "tests/support/gui_driver.h"
+
+using namespace gui_test;
 
 namespace {
 
@@ -23,13 +20,11 @@ namespace {
 class CSystemMenuDlg : public CRecordingDlg {
  public:
   CSystemMenuDlg() : CRecordingDlg(IDD_FORM) {}
-  HICON icon = LoadIcon(IDI_TEST);
-  int standardItems = 0;
+  HICON icon = AfxGetApp()->LoadIcon(IDI_TEST);
 
   BOOL OnInitDialog() override {
     CRecordingDlg::OnInitDialog();
     CMenu* menu = GetSystemMenu(FALSE);
-    standardItems = menu->GetMenuItemCount();
     CString item;
     item.LoadString(IDS_ZAP);
     menu->AppendMenu(MF_SEPARATOR);
@@ -59,61 +54,53 @@ class CSystemMenuDlg : public CRecordingDlg {
   }
 };
 
-// Picks a menu item by its mnemonic.
-void Choose(char mnemonic) {
-  OnNextPopupMenu([mnemonic](QMenu* menu) { QTest::keyClick(menu, mnemonic); });
+// The item's text as the user reads it: without mnemonic markers and
+// without the shortcut after a tab.
+std::string Plain(std::string text) {
+  text = text.substr(0, text.find('\t'));
+  std::erase(text, '&');
+  return text;
 }
 
 }  // namespace
 
 TEST(SystemMenu, HoldsTheStandardItemsFollowedByTheAppendedOnes) {
   CSystemMenuDlg dialog;
-  std::vector<UINT> ids;
-  char lastText[64] = {};
-  QStringList shown;
+  std::vector<std::string> items;
   RunModal(dialog, [&] {
-    CMenu* menu = dialog.GetSystemMenu(FALSE);
-    for (int i = 0; i < menu->GetMenuItemCount(); ++i) ids.push_back(menu->GetMenuItemID(i));
-    menu->GetMenuString(menu->GetMenuItemCount() - 1, lastText, sizeof lastText);
-    OnNextPopupMenu([&](QMenu* popup) {
-      for (const QAction* action : popup->actions()) shown << action->text();
-      popup->close();
-    });
-    PressKey(Qt::Key_Space, Qt::AltModifier);
+    OnNextMenu(&items, 0);
+    PressKey(Key::Space, kAlt);
+    PressKey(Key::Escape);
   });
-  ASSERT_EQ(ids.size(), static_cast<std::size_t>(dialog.standardItems + 2));
-  const std::vector<UINT> standard(ids.begin(), ids.end() - 2);
-  EXPECT_NE(std::find(standard.begin(), standard.end(), SC_MINIMIZE), standard.end());
-  EXPECT_NE(std::find(standard.begin(), standard.end(), SC_CLOSE), standard.end());
-  EXPECT_EQ(std::vector<UINT>(ids.end() - 2, ids.end()), (std::vector<UINT>{0, IDM_ZAP}));
-  EXPECT_STREQ(lastText, "&Zap the dialog");
-  ASSERT_EQ(shown.size(), static_cast<qsizetype>(ids.size()));
-  EXPECT_EQ(shown.back(), QStringLiteral("&Zap the dialog"));
+  ASSERT_GE(items.size(), 4u);
+  std::vector<std::string> standard;
+  for (auto item = items.begin(); item != items.end() - 2; ++item) standard.push_back(Plain(*item));
+  EXPECT_NE(std::find(standard.begin(), standard.end(), "Minimize"), standard.end());
+  EXPECT_NE(std::find(standard.begin(), standard.end(), "Close"), standard.end());
+  EXPECT_EQ(std::vector<std::string>(items.end() - 2, items.end()),
+            (std::vector<std::string>{"-", "&Zap the dialog"}));
 }
 
 TEST(SystemMenu, OpensWithAltSpaceOrARightClickOnTheBackgroundAndSendsTheChoice) {
   CSystemMenuDlg dialog;
   bool openedOverButton = true;
-  const INT_PTR result = RunModal(dialog, [&] {
-    Choose('z');
-    PressKey(Qt::Key_Space, Qt::AltModifier);
-    OnNextPopupMenu([](QMenu* menu) {
-      QTest::keyClick(menu, Qt::Key_Up);  // from the bottom: the last item
-      QTest::keyClick(menu, Qt::Key_Return);
-    });
-    ClickAt(WidgetOf(dialog), QPoint(3, 3), Qt::RightButton);
-    openedOverButton = OpensPopup([&] { ClickAt(ControlOf(dialog, IDC_APPLY), {}, Qt::RightButton); });
+  RunModal(dialog, [&] {
+    OnNextMenu(nullptr, 'z');
+    PressKey(Key::Space, kAlt);
+    OnNextMenu(nullptr, 'z');
+    ClickAt(dialog, 0, {3, 3}, Button::Right);
+    openedOverButton = OpensMenu([&] { Click(dialog, IDC_APPLY, Button::Right); });
+    PressKey(Key::Escape);
   });
   EXPECT_EQ(dialog.sysCommands, (std::vector<UINT>{IDM_ZAP, IDM_ZAP}));
   EXPECT_FALSE(openedOverButton);
-  EXPECT_EQ(result, kLeftOpen);
 }
 
 TEST(SystemMenu, CloseThatTheDialogLeavesToTheDefaultCancelsIt) {
   CSystemMenuDlg dialog;
   const INT_PTR result = RunModal(dialog, [&] {
-    Choose('c');
-    PressKey(Qt::Key_Space, Qt::AltModifier);
+    OnNextMenu(nullptr, 'c');
+    PressKey(Key::Space, kAlt);
   });
   EXPECT_EQ(dialog.sysCommands, (std::vector<UINT>{SC_CLOSE}));
   EXPECT_EQ(dialog.cancelCalls, 1);
@@ -124,26 +111,27 @@ TEST(SystemMenu, MinimizeMakesTheDialogIconicAndItPaintsItsIconWhereItsHandlerSa
   CSystemMenuDlg dialog;
   bool iconicBefore = true;
   bool iconic = false;
-  QImage image;
-  QColor background;
+  Image image;
   RunModal(dialog, [&] {
     iconicBefore = dialog.IsIconic();
-    Choose('n');
-    PressKey(Qt::Key_Space, Qt::AltModifier);
+    OnNextMenu(nullptr, 'n');
+    PressKey(Key::Space, kAlt);
     iconic = dialog.IsIconic();
-    image = WidgetOf(dialog)->grab().toImage();
-    background = WidgetOf(dialog)->palette().color(QPalette::Window);
+    image = Grab(dialog, 0);
+    dialog.SendMessage(WM_SYSCOMMAND, SC_RESTORE, 0);
+    PressKey(Key::Escape);
   });
   EXPECT_FALSE(iconicBefore);
   EXPECT_TRUE(iconic);
-  EXPECT_EQ(dialog.sysCommands, (std::vector<UINT>{SC_MINIMIZE}));
-  ASSERT_FALSE(image.isNull());
-  const int x = (image.width() - 32 + 1) / 2;
-  const int y = (image.height() - 32 + 1) / 2;
-  EXPECT_EQ(image.pixelColor(x, y), QColor(255, 0, 0));            // red top-left quarter
-  EXPECT_EQ(image.pixelColor(x + 31, y), QColor(0, 0, 255));       // blue top-right
-  EXPECT_EQ(image.pixelColor(x + 31, y + 31), QColor(0, 255, 0));  // lime bottom half
-  EXPECT_EQ(image.pixelColor(x - 1, y), background);
-  EXPECT_EQ(image.pixelColor(x, y - 1), background);
-  EXPECT_EQ(image.pixelColor(x + 32, y + 31), background);
+  EXPECT_EQ(dialog.sysCommands, (std::vector<UINT>{SC_MINIMIZE, SC_RESTORE}));
+  ASSERT_GT(image.width, 33);
+  const int x = (image.width - 32 + 1) / 2;
+  const int y = (image.height - 32 + 1) / 2;
+  const COLORREF background = DialogBackgroundColor();
+  EXPECT_EQ(image.At(x, y), RGB(255, 0, 0));            // red top-left quarter
+  EXPECT_EQ(image.At(x + 31, y), RGB(0, 0, 255));       // blue top-right
+  EXPECT_EQ(image.At(x + 31, y + 31), RGB(0, 255, 0));  // lime bottom half
+  EXPECT_EQ(image.At(x - 1, y), background);
+  EXPECT_EQ(image.At(x, y - 1), background);
+  EXPECT_EQ(image.At(x + 32, y + 31), background);
 }

@@ -1,8 +1,9 @@
-// ModuleResources() of the framework tests.
+// The framework tests' own resources, registered for the whole test program.
 
 #include "tests/framework/test_resources.h"
 
 #include "framework/resource_types.h"
+#include "framework/win_app.h"
 #include "framework/win_constants.h"
 
 namespace {
@@ -80,13 +81,15 @@ constexpr CursorResource kCursor{
 
 constexpr StringResource kStrings[] = {{IDS_ZAP, "&Zap the dialog"}};
 
-}  // namespace
+constexpr const DialogTemplate* kDialogs[] = {&kForm, &kUnitsSmall, &kUnitsLarge, &kOtherDefault, &kNoDefault};
+constexpr const IconResource* kIcons[] = {&kIcon};
+constexpr const CursorResource* kCursors[] = {&kCursor};
+const ResourceModule kModule{kDialogs, kIcons, kCursors, kStrings, nullptr};
 
-const ResourceModule& ModuleResources() {
-  static constexpr const DialogTemplate* kDialogs[] = {&kForm, &kUnitsSmall, &kUnitsLarge, &kOtherDefault,
-                                                      &kNoDefault};
-  static constexpr const IconResource* kIcons[] = {&kIcon};
-  static constexpr const CursorResource* kCursors[] = {&kCursor};
-  static const ResourceModule kModule{kDialogs, kIcons, kCursors, kStrings, nullptr};
-  return kModule;
-}
+// Registered before any test runs, as a program registers its own at start.
+[[maybe_unused]] const bool kRegistered = (AfxSetResources(kModule), true);
+
+// The test program's application object, with no name of its own.
+CWinApp theApp;
+
+}  // namespace

@@ -1,20 +1,19 @@
-// Tooltips: tools registered with their text and rectangle, shown from
-// relayed mouse messages after the initial delay, gone with their owner.
+// Tooltips: a tool's text shown from relayed mouse messages after the initial
+// delay while the pointer rests inside the tool's rectangle, its text
+// updated, and the tooltip gone with its owner's window.
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-#include <QTest>
-#include <QToolTip>
+#include <chrono>
 
-#include "tests/framework/gui_driving.h"
 #include "tests/framework/recording_dialog.h"
-#include "tests/support/modal_driver.h"
+#include "tests/support/gui_driver.h"
+
+using namespace gui_test;
 
 namespace {
 
 constexpr UINT_PTR kToolId = 1;
-constexpr int kTimeoutMs = 3000;
 
 // A static with a tooltip over its left half, fed by the static's
 // pre-translation, as a link label feeds its own.
@@ -48,87 +47,51 @@ class CTipDlg : public CRecordingDlg {
   }
 };
 
-// Relays a mouse move the static never received, so that only the tooltip's
-// own tracking can act on it.
-void RelayMouseMove(CTipStatic& label, QPoint at) {
-  MSG msg;
-  msg.hwnd = label.m_hWnd;
-  msg.message = WM_MOUSEMOVE;
-  msg.lParam = MAKELPARAM(static_cast<WORD>(at.x()), static_cast<WORD>(at.y()));
-  const QPoint global = WidgetOf(label)->mapToGlobal(at);
-  msg.pt = {global.x(), global.y()};
-  label.tip.RelayEvent(&msg);
-}
-
-bool TipShows(const QString& text) {
-  return QTest::qWaitFor([&] { return QToolTip::isVisible() && QToolTip::text() == text; }, kTimeoutMs);
+bool TipShows(const std::string& text) {
+  return WaitFor([&] { return VisibleToolTip() == text; });
 }
 
 bool TipHidden() {
-  return QTest::qWaitFor([] { return !QToolTip::isVisible(); }, kTimeoutMs);
+  return WaitFor([] { return VisibleToolTip().empty(); });
 }
 
 }  // namespace
 
-TEST(ToolTip, RegistersUpdatesAndReportsTools) {
-  CTipDlg dialog;
-  RunModal(dialog, [&] {
-    CToolTipCtrl& tip = dialog.label.tip;
-    CString text;
-    CRect rect;
-    ASSERT_TRUE(tip.GetToolInfo(&dialog.label, kToolId, text, &rect));
-    EXPECT_EQ(text, "left half");
-    EXPECT_EQ(rect, dialog.label.toolRect);
-
-    tip.UpdateTipText("renamed", &dialog.label, kToolId);
-    ASSERT_TRUE(tip.GetToolInfo(&dialog.label, kToolId, text, &rect));
-    EXPECT_EQ(text, "renamed");
-    EXPECT_EQ(rect, dialog.label.toolRect);  // the text only
-
-    EXPECT_FALSE(tip.GetToolInfo(&dialog.label, 2, text, &rect));
-    EXPECT_FALSE(tip.GetToolInfo(&dialog, kToolId, text, &rect));
-    EXPECT_TRUE(tip.AddTool(&dialog.label, "whole", nullptr, 2));  // no rectangle: the client area
-    ASSERT_TRUE(tip.GetToolInfo(&dialog.label, 2, text, &rect));
-    CRect client;
-    dialog.label.GetClientRect(&client);
-    EXPECT_EQ(rect, client);
-    EXPECT_EQ(tip.GetToolCount(), 2);
-  });
-}
-
 TEST(ToolTip, ShowsTheToolTextAfterTheInitialDelayWhileThePointerIsInsideTheTool) {
   CTipDlg dialog;
   RunModal(dialog, [&] {
-    QWidget* label = ControlOf(dialog, IDC_NOTIFY_LABEL);
-    const int middle = label->height() / 2;
-    QElapsedTimer clock;
-    clock.start();
-    MoveMouseTo(label, QPoint(2, middle));  // relayed by the static's pre-translation
-    EXPECT_FALSE(QToolTip::isVisible());
-    EXPECT_TRUE(TipShows(QStringLiteral("left half")));
-    EXPECT_GE(clock.elapsed(), 400);
+    const RECT label = ControlRect(dialog, IDC_NOTIFY_LABEL);
+    const LONG middle = (label.bottom - label.top) / 2;
+    const auto start = std::chrono::steady_clock::now();
+    MoveMouseTo(dialog, IDC_NOTIFY_LABEL, {2, middle});
+    EXPECT_EQ(VisibleToolTip(), "");
+    EXPECT_TRUE(TipShows("left half"));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(400));
 
     dialog.label.tip.UpdateTipText("renamed", &dialog.label, kToolId);
-    EXPECT_TRUE(TipShows(QStringLiteral("renamed")));
+    EXPECT_TRUE(TipShows("renamed"));
 
-    RelayMouseMove(dialog.label, QPoint(label->width() - 2, middle));  // over the static, outside the tool
+    // Over the static, outside the tool: the tool's rectangle decides.
+    MoveMouseTo(dialog, IDC_NOTIFY_LABEL, {label.right - label.left - 2, middle});
     EXPECT_TRUE(TipHidden());
-    RelayMouseMove(dialog.label, QPoint(3, middle));
-    EXPECT_TRUE(TipShows(QStringLiteral("renamed")));
+    MoveMouseTo(dialog, IDC_NOTIFY_LABEL, {3, middle});
+    EXPECT_TRUE(TipShows("renamed"));
+    PressKey(Key::Escape);
   });
 }
 
-TEST(ToolTip, GoesWithItsOwnersWindow) {
+TEST(ToolTip, GoesWithItsOwnersWindowAndComesBackWithTheNext) {
   CTipDlg dialog;
   RunModal(dialog, [&] {
-    MoveMouseTo(ControlOf(dialog, IDC_NOTIFY_LABEL), QPoint(2, 2));
-    EXPECT_TRUE(TipShows(QStringLiteral("left half")));
+    MoveMouseTo(dialog, IDC_NOTIFY_LABEL, {2, 2});
+    EXPECT_TRUE(TipShows("left half"));
+    PressKey(Key::Escape);
   });
-  EXPECT_EQ(dialog.label.tip.m_hWnd, nullptr);
-  EXPECT_EQ(dialog.label.tip.GetToolCount(), 0);
   EXPECT_TRUE(TipHidden());
 
-  int toolsAtReopening = 0;
-  RunModal(dialog, [&] { toolsAtReopening = dialog.label.tip.GetToolCount(); });
-  EXPECT_EQ(toolsAtReopening, 1);
+  RunModal(dialog, [&] {
+    MoveMouseTo(dialog, IDC_NOTIFY_LABEL, {3, 3});
+    EXPECT_TRUE(TipShows("left half"));
+    PressKey(Key::Escape);
+  });
 }

@@ -2,29 +2,40 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/framework/gui_driving.h"
 #include "tests/framework/recording_dialog.h"
-#include "tests/support/modal_driver.h"
+#include "tests/support/gui_driver.h"
+
+using namespace gui_test;
+
+namespace {
+
+bool operator==(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+}  // namespace
 
 TEST(ShowWindow, AHiddenControlKeepsItsTextAndGetStyleReportsVisibility) {
   CFormDlg dialog;
   RunModal(dialog, [&] {
-    for (const int id : {IDC_NAME, IDC_CAPTION, IDC_APPLY, IDC_FRAME}) {
-      SCOPED_TRACE(id);
-      CWnd* control = dialog.GetDlgItem(id);
+    for (CWnd* control : {static_cast<CWnd*>(&dialog.name), static_cast<CWnd*>(&dialog.caption),
+                          static_cast<CWnd*>(&dialog.apply), static_cast<CWnd*>(&dialog.frame)}) {
       control->SetWindowText("kept");
       EXPECT_TRUE(control->GetStyle() & WS_VISIBLE);
       EXPECT_TRUE(control->ShowWindow(SW_HIDE));  // it was visible
       EXPECT_FALSE(control->GetStyle() & WS_VISIBLE);
-      EXPECT_FALSE(control->IsWindowVisible());
-      EXPECT_EQ(control->GetWindowText(), "kept");
+      EXPECT_EQ(control->GetWindowText().str(), "kept");
       EXPECT_FALSE(control->ShowWindow(SW_SHOW));  // it was hidden
       EXPECT_TRUE(control->GetStyle() & WS_VISIBLE);
-      EXPECT_TRUE(ControlOf(dialog, id)->isVisible());
-      EXPECT_EQ(control->GetWindowText(), "kept");
+      EXPECT_EQ(control->GetWindowText().str(), "kept");
     }
+    EXPECT_TRUE(IsControlVisible(dialog, IDC_FRAME));
+    dialog.frame.ShowWindow(SW_HIDE);
+    EXPECT_FALSE(IsControlVisible(dialog, IDC_FRAME));
+    EXPECT_EQ(ControlText(dialog, IDC_FRAME), "kept");
     // The class's own style bits stay beside the visibility.
     EXPECT_TRUE(dialog.name.GetStyle() & WS_TABSTOP);
+    PressKey(Key::Escape);
   });
 }
 
@@ -32,16 +43,16 @@ TEST(ModifyStyle, AddingTheNotifyStyleMakesAStaticClickable) {
   CFormDlg dialog;
   std::vector<std::size_t> counts;
   RunModal(dialog, [&] {
-    QWidget* caption = ControlOf(dialog, IDC_CAPTION);
-    ClickAt(caption);
+    Click(dialog, IDC_CAPTION);
     counts.push_back(dialog.received.size());
     EXPECT_TRUE(dialog.caption.ModifyStyle(0, SS_NOTIFY));
     EXPECT_TRUE(dialog.caption.GetStyle() & SS_NOTIFY);
-    ClickAt(caption);
+    Click(dialog, IDC_CAPTION);
     counts.push_back(dialog.received.size());
     dialog.caption.ModifyStyle(SS_NOTIFY, 0);
-    ClickAt(caption);
+    Click(dialog, IDC_CAPTION);
     counts.push_back(dialog.received.size());
+    PressKey(Key::Escape);
   });
   EXPECT_EQ(counts, (std::vector<std::size_t>{0, 1, 1}));
   EXPECT_EQ(dialog.received, (std::vector<Received>{{STN_CLICKED, IDC_CAPTION}}));
@@ -50,25 +61,23 @@ TEST(ModifyStyle, AddingTheNotifyStyleMakesAStaticClickable) {
 TEST(SetWindowPos, MovesAndSizesAControlAndItsWindowRectMapsBackToTheParent) {
   CFormDlg dialog;
   RunModal(dialog, [&] {
-    QWidget* widget = ControlOf(dialog, IDC_CAPTION);
-    const qsizetype stackPosition = WidgetOf(dialog)->children().indexOf(widget);
     dialog.caption.SetWindowPos(nullptr, 17, 23, 61, 19, SWP_NOZORDER);
-    EXPECT_EQ(widget->geometry(), QRect(17, 23, 61, 19));
-    EXPECT_EQ(WidgetOf(dialog)->children().indexOf(widget), stackPosition);
+    EXPECT_TRUE(ControlRect(dialog, IDC_CAPTION) == (RECT{17, 23, 78, 42}));
 
     CRect onScreen;
     dialog.caption.GetWindowRect(&onScreen);
     const CRect screen = onScreen;
     dialog.ScreenToClient(&onScreen);
-    EXPECT_EQ(onScreen, CRect(17, 23, 78, 42));
-    EXPECT_NE(screen, onScreen);  // the dialog is not at the screen's origin
+    EXPECT_TRUE(onScreen == (RECT{17, 23, 78, 42}));
+    EXPECT_FALSE(screen == onScreen) << "the dialog is not at the screen's origin";
     CRect client;
     dialog.caption.GetClientRect(&client);
-    EXPECT_EQ(client, CRect(0, 0, 61, 19));
+    EXPECT_TRUE(client == (RECT{0, 0, 61, 19}));
 
     dialog.caption.SetWindowPos(nullptr, 0, 0, 40, 10, SWP_NOZORDER | SWP_NOMOVE);
-    EXPECT_EQ(widget->geometry(), QRect(17, 23, 40, 10));
+    EXPECT_TRUE(ControlRect(dialog, IDC_CAPTION) == (RECT{17, 23, 57, 33}));
     dialog.caption.SetWindowPos(nullptr, 5, 6, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
-    EXPECT_EQ(widget->geometry(), QRect(5, 6, 40, 10));
+    EXPECT_TRUE(ControlRect(dialog, IDC_CAPTION) == (RECT{5, 6, 45, 16}));
+    PressKey(Key::Escape);
   });
 }

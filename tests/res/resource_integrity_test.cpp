@@ -13,12 +13,13 @@
 #include "framework/win_constants.h"
 #include "res/contact_config.h"
 #include "res/program_identity.h"
+#include "res/resource_data.h"
 #include "res/resource.h"
 
 namespace {
 
 const DialogTemplate* FindDialog(UINT id) {
-  for (const DialogTemplate* dialog : ModuleResources().dialogs) {
+  for (const DialogTemplate* dialog : resources::ProgramResources().dialogs) {
     if (dialog->id == id) return dialog;
   }
   return nullptr;
@@ -47,13 +48,13 @@ void ExpectImage(const std::array<const char*, N>& rows, std::string_view palett
 
 TEST(ResourceImages, IconAndCursorRowsAreCompleteAndUseTheirPalettes) {
   constexpr std::string_view kColours = ".0123456789abcdef";
-  ASSERT_FALSE(ModuleResources().icons.empty());
-  for (const IconResource* icon : ModuleResources().icons) {
+  ASSERT_FALSE(resources::ProgramResources().icons.empty());
+  for (const IconResource* icon : resources::ProgramResources().icons) {
     ExpectImage(icon->large, kColours, "icon large image");
     ExpectImage(icon->small, kColours, "icon small image");
   }
-  ASSERT_FALSE(ModuleResources().cursors.empty());
-  for (const CursorResource* cursor : ModuleResources().cursors) {
+  ASSERT_FALSE(resources::ProgramResources().cursors.empty());
+  for (const CursorResource* cursor : resources::ProgramResources().cursors) {
     ExpectImage(cursor->image, ".#o", "cursor");
   }
 }
@@ -62,7 +63,7 @@ TEST(ResourceLookup, EverythingTheProgramLoadsIsThere) {
   for (UINT id : {IDD_ABOUTBOX, IDD_MAIN_SELECT, IDD_CALCULATOR, IDD_CORRELATION, IDD_CONTACT}) {
     EXPECT_NE(FindDialog(id), nullptr) << "dialog " << id;
   }
-  const ResourceModule& module = ModuleResources();
+  const ResourceModule& module = resources::ProgramResources();
   ASSERT_EQ(module.icons.size(), 1u);
   EXPECT_EQ(module.icons[0]->id, IDR_MAINFRAME);
   ASSERT_EQ(module.cursors.size(), 1u);
@@ -143,7 +144,7 @@ TEST(ResourceTexts, TextsBuiltFromTheProgramsNamesReadExactly) {
   EXPECT_EQ(std::string(about.items[1].text), std::string(kShortName) + " Version 1.1");
   EXPECT_STREQ(about.items[2].text, kCopyright);
   EXPECT_NE(std::strstr(about.items[2].text, "1999"), nullptr);
-  EXPECT_EQ(std::string(ModuleResources().strings[0].text),
+  EXPECT_EQ(std::string(resources::ProgramResources().strings[0].text),
             std::string("&About ") + kShortName + "...");
 
   // The About box's icon static names icon 128 and shows it as an icon.

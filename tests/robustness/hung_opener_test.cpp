@@ -7,13 +7,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <csignal>
@@ -23,13 +20,11 @@
 #include <vector>
 
 #include "dialogs/contact_dlg.h"
-#include "framework/qt/window.h"
-#include "linklabel/link_label.h"
 #include "res/contact_config.h"
 #include "res/resource.h"
-#include "tests/support/process_test_support.h"
 #include "tests/robustness/modal_watchdog.h"
-#include "tests/support/modal_driver.h"
+#include "tests/support/gui_driver_qt.h"
+#include "tests/support/process_test_support.h"
 
 extern char** environ;
 
@@ -49,24 +44,6 @@ constexpr int kQuickClicks = 100;
 
 enum class Opener { Hung, Quick, Failing };
 
-// Message boxes shown while it lives, each answered with OK at once.
-class MessageBoxLog : public QObject {
- public:
-  MessageBoxLog() { qApp->installEventFilter(this); }
-  ~MessageBoxLog() override { qApp->removeEventFilter(this); }
-
-  std::vector<std::string> texts;
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* box = event->type() == QEvent::Show ? qobject_cast<QMessageBox*>(watched) : nullptr;
-    if (box) {
-      texts.push_back(box->text().toStdString());
-      QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
-    }
-    return false;
-  }
-};
-
 // Whether pid is still a child of ours: a recorded PID may have been reused.
 bool IsOurChild(pid_t pid) {
   std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -76,8 +53,17 @@ bool IsOurChild(pid_t pid) {
   return false;
 }
 
-CLinkLabel* LinkOf(const CWnd& dialog, int id) {
-  return dynamic_cast<CLinkLabel*>(CWnd::FromHandlePermanent(dynamic_cast<HWND__*>(ControlOf(dialog, id))));
+// Whether the web link shows as followed: drawn in the followed colour.
+bool WebLinkFollowed(const CWnd& contact) {
+  const gui_test::Image image = gui_test::Grab(contact, IDC_WEB_LINK);
+  return std::ranges::count(image.pixels, RGB(85, 26, 139)) > 0;
+}
+
+// The texts of the message boxes seen.
+std::vector<std::string> Texts(const gui_test::MessageBoxAnswerer& boxes) {
+  std::vector<std::string> texts;
+  for (const gui_test::MessageBoxSeen& box : boxes.Seen()) texts.push_back(box.text);
+  return texts;
 }
 
 // The user's click on widget, queued as the window system queues it.
@@ -167,7 +153,7 @@ class HungOpenerTest : public ::testing::Test {
   TempFolder folder_;
   ScopedEnvironment environment_;
   CContactDlg contact;
-  MessageBoxLog boxes;
+  gui_test::MessageBoxAnswerer boxes;
   const ModalWatchdog watchdog_{30s};
 };
 
@@ -175,18 +161,18 @@ TEST_F(HungOpenerTest, AHungOpenerLeavesTheDialogAnsweringWithinTwoSecondsAndThe
   InstallOpener(Opener::Hung);
   QElapsedTimer sinceClick;
   qint64 answeredAfter = -1;
-  BOOL followedWhenAnswered = FALSE;
-  OnNextModal([&](QWidget* window) {
-    QWidget* label = ControlOf(contact, IDC_WEB_LINK);
-    QWidget* focus = window->focusWidget();
-    ASSERT_TRUE(label && focus);
+  bool followedWhenAnswered = false;
+  gui_test::RunSoon([&] {
+    ASSERT_TRUE(gui_test::WaitFor([&] { return gui_test::IsOpen(contact) && QApplication::focusWidget(); }));
+    QWidget* label = gui_test::WidgetOf(contact, IDC_WEB_LINK);
+    QWidget* focus = QApplication::focusWidget();
     // The user clicks the link and goes on at once: a zero timer right
     // behind the click, then Escape.
     sinceClick.start();
     PostClick(label);
     QTimer::singleShot(0, qApp, [&] {
       answeredAfter = sinceClick.elapsed();
-      followedWhenAnswered = LinkOf(contact, IDC_WEB_LINK)->IsFollowed();
+      followedWhenAnswered = WebLinkFollowed(contact);
     });
     PostKey(focus, Qt::Key_Escape, QStringLiteral("\x1b"));
   });
@@ -199,24 +185,23 @@ TEST_F(HungOpenerTest, AHungOpenerLeavesTheDialogAnsweringWithinTwoSecondsAndThe
   EXPECT_LT(answeredAfter, kAnswerLimitMs);
   EXPECT_LT(closedAfter, kAnswerLimitMs) << "Escape behind the click";
   EXPECT_TRUE(followedWhenAnswered) << "an opener still running has started the target";
-  EXPECT_EQ(boxes.texts, std::vector<std::string>{});
+  EXPECT_EQ(Texts(boxes), std::vector<std::string>{});
   EXPECT_EQ(Opened(), std::vector<std::string>{contact_config::kWebAddress});
   EXPECT_EQ(SleepingOpeners().size(), 1u) << "the opener should still be hanging";
 }
 
 TEST_F(HungOpenerTest, AnOpenerThatFailsShowsWhyAndLeavesTheLinkUnfollowed) {
   InstallOpener(Opener::Failing);
-  BOOL followed = TRUE;
-  OnNextModal([&](QWidget* window) {
-    QTest::mouseClick(ControlOf(contact, IDC_WEB_LINK), Qt::LeftButton);
-    followed = LinkOf(contact, IDC_WEB_LINK)->IsFollowed();
-    QTest::keyClick(window, Qt::Key_Escape);
+  bool followed = true;
+  gui_test::RunModal(contact, [&] {
+    gui_test::Click(contact, IDC_WEB_LINK);
+    followed = WebLinkFollowed(contact);
+    gui_test::PressKey(gui_test::Key::Escape);
   });
-  contact.DoModal();
 
   EXPECT_FALSE(followed);
   // With no browser registered in the private folders there is no fallback either.
-  EXPECT_EQ(boxes.texts, std::vector<std::string>{"Unable to open hyperlink:\n\n"
+  EXPECT_EQ(Texts(boxes), std::vector<std::string>{"Unable to open hyperlink:\n\n"
                                                   "There is no application associated\n"
                                                   "with the given filename extension."});
   EXPECT_EQ(Opened(), std::vector<std::string>{contact_config::kWebAddress});
@@ -224,21 +209,19 @@ TEST_F(HungOpenerTest, AnOpenerThatFailsShowsWhyAndLeavesTheLinkUnfollowed) {
 
 TEST_F(HungOpenerTest, ManyClicksLeaveNoZombieOnceTheOpenersHaveEnded) {
   std::vector<char> statesAfterClicks;
-  BOOL followed = FALSE;
-  OnNextModal([&](QWidget* window) {
-    QWidget* label = ControlOf(contact, IDC_WEB_LINK);
+  bool followed = false;
+  gui_test::RunModal(contact, [&] {
     InstallOpener(Opener::Hung);
-    for (int click = 0; click < kHungClicks; ++click) QTest::mouseClick(label, Qt::LeftButton);
+    for (int click = 0; click < kHungClicks; ++click) gui_test::Click(contact, IDC_WEB_LINK);
     InstallOpener(Opener::Quick);
-    for (int click = 0; click < kQuickClicks; ++click) QTest::mouseClick(label, Qt::LeftButton);
+    for (int click = 0; click < kQuickClicks; ++click) gui_test::Click(contact, IDC_WEB_LINK);
     statesAfterClicks = ChildStates();
-    followed = LinkOf(contact, IDC_WEB_LINK)->IsFollowed();
-    QTest::keyClick(window, Qt::Key_Escape);
+    followed = WebLinkFollowed(contact);
+    gui_test::PressKey(gui_test::Key::Escape);
   });
-  contact.DoModal();
 
   EXPECT_TRUE(followed);
-  EXPECT_EQ(boxes.texts, std::vector<std::string>{});
+  EXPECT_EQ(Texts(boxes), std::vector<std::string>{});
   EXPECT_EQ(Opened().size(), static_cast<std::size_t>(kHungClicks + kQuickClicks));
   // The quick openers are collected as they end; only the hung ones run on.
   EXPECT_EQ(std::ranges::count(statesAfterClicks, 'Z'), 0);

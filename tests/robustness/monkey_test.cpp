@@ -12,8 +12,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 #include <chrono>
 #include <cstdio>
@@ -23,13 +21,12 @@
 #include <string>
 
 #include "app/vortex_app.h"
-#include "framework/qt/window.h"
 #include "framework/win_app.h"
 #include "res/resource.h"
 #include "tests/robustness/chance_services.h"
 #include "tests/robustness/modal_watchdog.h"
 #include "tests/robustness/monkey.h"
-#include "tests/support/modal_driver.h"
+#include "tests/support/gui_driver.h"
 
 namespace {
 
@@ -84,41 +81,25 @@ void Launch() {
   app->m_pMainWnd = nullptr;  // the dialog it pointed to is gone
 }
 
-CWnd& DialogOf(QWidget* window) { return *CWnd::FromHandle(dynamic_cast<HWND__*>(window)); }
-
-void ClickEntry(const CWnd& dialog, int listId, int row) {
-  auto* list = qobject_cast<QListWidget*>(ControlOf(dialog, listId));
-  ASSERT_TRUE(list && row < list->count());
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
-void TypeInto(const CWnd& dialog, int fieldId, const QString& text) {
-  QWidget* field = ControlOf(dialog, fieldId);
-  ASSERT_TRUE(field);
-  QTest::mouseClick(field, Qt::LeftButton);
-  QTest::keyClicks(field, text);
-}
-
 // Launches the program again and works the calculator's example the
 // ordinary way: the diameter for a Strouhal number of 0.2, 10 vortices a
 // second and 5 m/s. Returns the result it shows.
-QString CalculateInFreshLaunch() {
-  QString result = QStringLiteral("(no result shown)");
-  OnNextModal([&result](QWidget* mainWindow) {
-    OnNextModal([&result](QWidget* calculatorWindow) {
-      const CWnd& calculator = DialogOf(calculatorWindow);
-      ClickEntry(calculator, IDC_ANALYSIS_LIST, 2);
-      ClickEntry(calculator, IDC_UNITS_LIST, 1);
-      TypeInto(calculator, IDC_SLOT_INPUT1, QStringLiteral("0.2"));
-      TypeInto(calculator, IDC_SLOT_INPUT2, QStringLiteral("10"));
-      TypeInto(calculator, IDC_SLOT_INPUT3, QStringLiteral("5"));
-      QTest::mouseClick(ControlOf(calculator, IDOK), Qt::LeftButton);
-      auto* shown = qobject_cast<QLineEdit*>(ControlOf(calculator, IDC_RESULT_VALUE));
-      if (shown && shown->isVisible()) result = shown->text();
-      QTest::keyClick(calculatorWindow, Qt::Key_Escape);
+std::string CalculateInFreshLaunch() {
+  using namespace gui_test;
+  std::string result = "(no result shown)";
+  OnNextDialog([&result](CWnd& mainDialog) {
+    OnNextDialog([&result](CWnd& calculator) {
+      ClickRow(calculator, IDC_ANALYSIS_LIST, 2);
+      ClickRow(calculator, IDC_UNITS_LIST, 1);
+      TypeInto(calculator, IDC_SLOT_INPUT1, "0.2");
+      TypeInto(calculator, IDC_SLOT_INPUT2, "10");
+      TypeInto(calculator, IDC_SLOT_INPUT3, "5");
+      Click(calculator, IDOK);
+      if (IsControlVisible(calculator, IDC_RESULT_VALUE)) result = ControlText(calculator, IDC_RESULT_VALUE);
+      PressKey(Key::Escape);
     });
-    ClickEntry(DialogOf(mainWindow), IDC_ANALYSIS_SELECT, 0);
-    QTest::keyClick(mainWindow, Qt::Key_Escape);
+    ClickRow(mainDialog, IDC_ANALYSIS_SELECT, 0);
+    PressKey(Key::Escape);
   });
   Launch();
   return result;
@@ -187,7 +168,7 @@ TEST(MonkeyTest, RandomEventsEverywhereLeaveNothingOpenAndTheProgramStillCalcula
   EXPECT_EQ(messages.criticals, (std::map<std::string, int>{}));
 
   const ModalWatchdog watchdog(20s);
-  EXPECT_EQ(CalculateInFreshLaunch(), QStringLiteral("         0.1"));
+  EXPECT_EQ(CalculateInFreshLaunch(), "         0.1");
   EXPECT_EQ(VisibleWindows(), std::vector<std::string>{});
 }
 

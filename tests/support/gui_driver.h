@@ -39,6 +39,13 @@ void OnNextDialog(const std::function<void(CWnd& dialog)>& step);
 bool IsOpen(const CWnd& dialog);
 std::string Caption(const CWnd& dialog);
 
+// A click on the dialog's close box.
+void PressCloseBox(const CWnd& dialog);
+
+// Runs task once from the event loop that runs next: a modal loop, or
+// WaitFor's.
+void RunSoon(std::function<void()> task);
+
 // --- Message boxes ---
 
 enum class MessageIcon { None, Exclamation, Information, Error, Question };
@@ -75,6 +82,9 @@ class MessageBoxAnswerer {
 // whose mnemonic is choose, or closes the menu when choose is 0. Fails the
 // test when no menu shows within 5 s. Call before what opens the menu.
 void OnNextMenu(std::vector<std::string>* items, char choose);
+
+// Whether action opens a popup menu (which is then closed).
+bool OpensMenu(const std::function<void()>& action);
 
 // --- Keyboard ---
 
@@ -116,6 +126,11 @@ void EnableControl(const CWnd& dialog, int id, bool enable);
 
 // --- What the user sees ---
 
+// Whether a static that notifies (a link) takes the keyboard focus: on Qt
+// the framework lets Tab reach links so that they work from the keyboard;
+// Windows statics never take it.
+bool LinksTakeTheFocus();
+
 // The id of the control with the keyboard focus; 0 when none has it.
 int FocusedId();
 // A control's text as shown: a field's contents, a static's or button's
@@ -152,6 +167,8 @@ COLORREF DialogBackgroundColor();
 // MoveMouse): the one a WM_SETCURSOR handler set, or null for the system's
 // own.
 HCURSOR CursorOver(const CWnd& dialog, int id);
+// The point of a cursor's image that is the pointer's position.
+POINT CursorHotSpot(HCURSOR cursor);
 
 // What a screen reader is told a control is called.
 std::string AccessibleName(const CWnd& dialog, int id);

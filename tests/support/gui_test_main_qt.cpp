@@ -1,4 +1,4 @@
-// main() of the GUI test programs: the offscreen platform (no display
+// main() of the GUI test programs on Qt: the offscreen platform (no display
 // needed) and the framework's application, then every test.
 
 #include <gtest/gtest.h>
