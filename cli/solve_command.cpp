@@ -54,7 +54,7 @@ int RunSolve(const Invocation& invocation) {
     const auto slot = static_cast<std::size_t>(outcome.failedSlot - 1);
     const std::string label = shedding::SlotLabels(invocation.analysis, invocation.units)[slot];
     const std::string threshold = shedding::FormatGeneral(shedding::InputThreshold, 0, 6);
-    std::fprintf(stderr, "%s: slot %d \"%s\" must be greater than %s, got \"%.*s\"\n",
+    std::fprintf(stderr, "%s: slot %d \"%s\" must be finite and greater than %s, got \"%.*s\"\n",
                  kInputError.data(), outcome.failedSlot, label.c_str(), threshold.c_str(),
                  static_cast<int>(texts[slot].size()), texts[slot].data());
     return kFailure;

@@ -30,8 +30,9 @@ Commands:
       V1 V2 V3 are the other three quantities in the order St, f, D, V with
       FOR left out ('strouhal labels FOR' lists them). Prints one line,
       LABEL: RESULT, with St to 3 significant digits and the others to 4.
-      Every value must be greater than 1e-40; otherwise prints Input Error,
-      the first slot that failed and its label on standard error.
+      Every value must be finite and greater than 1e-40; otherwise prints
+      Input Error, the first slot that failed and its label on standard
+      error.
 
   solve FOR --csv
       Reads rows V1,V2,V3 from standard input and writes V1,V2,V3,RESULT
@@ -80,7 +81,7 @@ Examples:
   $ strouhal solve st --units english 2 0.5 5
   Strouhal Number: 0.2
   $ strouhal solve v 0.2 -1 5
-  Input Error: slot 2 "Frequency of Vortices (Hz)" must be greater than 1e-40, got "-1"
+  Input Error: slot 2 "Frequency of Vortices (Hz)" must be finite and greater than 1e-40, got "-1"
   $ printf '0.2,10,5\n0.2,0,5\n' | strouhal solve d --csv
   0.2,10,5,0.1
   0.2,0,5,Input Error

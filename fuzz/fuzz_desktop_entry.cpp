@@ -1,10 +1,12 @@
-// Desktop entries: the key-file reading, the entry's string values, and the
-// Exec line turned into an open command.
+// Desktop entries: the key-file reading, the entry's string values, the Exec
+// line turned into an open command, and the words that command is started
+// with.
 //
 // An input is a desktop entry. Its Exec value and the whole input itself are
 // both turned into open commands; the input is also stored, escaped, as the
 // value of a key of its own and read back.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -13,16 +15,23 @@
 #include <vector>
 
 #include "fuzz/harness_support.h"
+#include "platform/command_line_start.h"
 #include "platform/command_words.h"
 #include "platform/desktop_entry.h"
+#include "platform/handed_out_commands.h"
 #include "platform/key_file.h"
 
 namespace {
 
 using fuzz::Check;
 using platform::kTargetPlaceholder;
+using platform::OpenCommand;
 
 constexpr std::string_view kOwnKey = "VortexFuzzValue";
+
+// Targets that a word splitter or a quoting slip would misread.
+constexpr std::array<std::string_view, 3> kTargets = {"https://example.org/a b?q=\"x\"&y=\\", "",
+                                                      "%1 \"%1\""};
 
 // A string value written with the key-file escapes, so that reading it back
 // must give exactly value.
@@ -107,8 +116,33 @@ void CheckPlainCopy(const std::vector<std::string>& execWords,
         "without field codes the command holds the Exec line's words, %% read as %");
 }
 
+// Starting the command puts the target in the placeholder's place: the words
+// are the text's with the target, quoted, written there instead, also when
+// the command comes back cut at its placeholder as the link code cuts it.
+void CheckTargetPlace(const OpenCommand& command) {
+  const std::string before(command.TextBeforeTarget());
+  const std::string_view after = std::string_view(command.Text()).substr(before.size());
+  Check(after.empty() || after.starts_with(kTargetPlaceholder),
+        "the text before the target ends at the placeholder, or the text has none");
+  platform::HandedOutCommands handedOut;
+  handedOut.Remember(command);
+  for (const std::string_view target : kTargets) {
+    const std::string quoted = platform::QuoteCommandWord(target);
+    const std::string line = after.empty()
+                                 ? before + " " + quoted
+                                 : before + quoted + std::string(after.substr(kTargetPlaceholder.size()));
+    const std::vector<std::string> words = command.WordsWith(target);
+    Check(platform::SplitCommandWords(line) == words,
+          "the target takes the placeholder's place, inside its word");
+    const std::string started = before + " " + std::string(target);
+    Check(platform::CommandLineWords(started, before.size() + 1, handedOut) == words,
+          "a handed-out command cut at its placeholder starts with its own words");
+  }
+}
+
 void CheckOpenCommand(std::string_view exec) {
-  const std::optional<std::string> command = platform::ExecToOpenCommand(exec);
+  const std::optional<OpenCommand> open = platform::ExecToOpenCommand(exec);
+  const std::optional<std::string> command = open ? std::optional(open->Text()) : std::nullopt;
   const std::optional<std::vector<std::string>> execWords = platform::SplitCommandWords(exec);
   if (execWords && exec.find('\0') == std::string_view::npos) CheckPlainCopy(*execWords, command);
   if (!command) return;
@@ -120,6 +154,7 @@ void CheckOpenCommand(std::string_view exec) {
   Check(!words->front().empty() && !command->starts_with(kTargetPlaceholder),
         "a command starts with a program name");
   Check(words->size() <= execWords->size(), "field codes never add words");
+  CheckTargetPlace(*open);
 
   // With no literal percent sign ("%%") the only "%1" is the placeholder,
   // which the link code looks for to put the target in its place.
@@ -136,8 +171,8 @@ void CheckOpenCommand(std::string_view exec) {
   const std::string beforeTarget = command->substr(0, command->find(kTargetPlaceholder));
   Check(platform::SplitCommandWords(beforeTarget).has_value(),
         "the command cut at its placeholder leaves no quote open");
-  Check(platform::ExecToOpenCommand(WithFieldCode(*command)) == command,
-        "a command read back as an Exec line gives itself");
+  Check(platform::ExecToOpenCommand(WithFieldCode(*command)) == open,
+        "a command read back as an Exec line gives itself, words and target place");
 }
 
 }  // namespace

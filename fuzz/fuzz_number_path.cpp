@@ -137,14 +137,16 @@ bool WithinOneStep(double value, double expected) {
 void CheckSolve(const ShedInputs& inputs) {
   int firstFailing = 0;
   for (std::size_t slot = 0; slot < inputs.size() && firstFailing == 0; ++slot) {
-    if (!(inputs[slot] > shedding::InputThreshold)) firstFailing = static_cast<int>(slot) + 1;
+    if (!(inputs[slot] > shedding::InputThreshold) || !std::isfinite(inputs[slot])) {
+      firstFailing = static_cast<int>(slot) + 1;
+    }
   }
   for (const ShedAnalysis analysis : shedding::kShedAnalyses) {
     for (const UnitSystem units : shedding::kUnitSystems) {
       const shedding::ShedOutcome outcome = shedding::SolveShedding(analysis, units, inputs);
       if (firstFailing != 0) {
         Check(!outcome.solved && outcome.failedSlot == firstFailing,
-              "an input not above the threshold fails in the first such slot");
+              "an input not above the threshold, or infinite, fails in the first such slot");
         Check(outcome.value == 0 && outcome.text.empty() && outcome.label.empty(),
               "a failed solve leaves value, text and label empty");
         continue;

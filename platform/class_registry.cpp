@@ -2,13 +2,9 @@
 
 #include <array>
 #include <cstring>
-#include <optional>
-#include <string_view>
 #include <utility>
 
 #include "platform/ascii_case.h"
-#include "platform/desktop_entry.h"
-#include "platform/installed_applications.h"
 #include "platform/xdg_locations.h"
 
 namespace platform {
@@ -23,28 +19,46 @@ constexpr std::array<ExtensionType, 2> kExtensionTypes{{
     {".html", "text/html"},
 }};
 
-// The default value of subKey below HKEY_CLASSES_ROOT, or nothing when there
-// is no such key.
-std::optional<std::string> ClassesRootDefault(std::string_view subKey,
-                                              const XdgLocations& locations) {
-  for (const ExtensionType& known : kExtensionTypes) {
-    if (EqualsIgnoringAsciiCase(subKey, known.extension)) {
-      return DefaultApplication(known.mimeType, locations);
+}  // namespace
+
+ClassRegistry::ClassRegistry(TextFileReader read) : read_(std::move(read)) {}
+
+std::optional<OpenCommand> ClassRegistry::OpenCommandOf(
+    std::string_view id, const std::vector<std::filesystem::path>& folders) {
+  {
+    const std::lock_guard lock(mutex_);
+    if (named_ && named_->id == id) {
+      OpenCommand command = std::move(named_->command);
+      named_.reset();
+      return command;
     }
+  }
+  return InstalledOpenCommand(id, folders, read_);
+}
+
+std::optional<std::string> ClassRegistry::DefaultValue(std::string_view subKey) {
+  const XdgLocations locations = CurrentXdgLocations();
+  for (const ExtensionType& known : kExtensionTypes) {
+    if (!EqualsIgnoringAsciiCase(subKey, known.extension)) continue;
+    std::optional<Application> application = DefaultApplication(known.mimeType, locations, read_);
+    if (!application) return std::nullopt;
+    std::string id = application->id;
+    const std::lock_guard lock(mutex_);
+    named_ = std::move(application);
+    return id;
   }
   if (!EndsWithIgnoringAsciiCase(subKey, kOpenCommandKey)) return std::nullopt;
   const std::string_view id = subKey.substr(0, subKey.size() - kOpenCommandKey.size());
-  const std::optional<std::string> entry = InstalledDesktopEntry(id, locations.applicationFolders);
-  if (!entry) return std::nullopt;
-  return OpenCommandOfEntry(*entry);
+  const std::optional<OpenCommand> command = OpenCommandOf(id, locations.applicationFolders);
+  if (!command) return std::nullopt;
+  handedOut_.Remember(*command);
+  return command->Text();
 }
-
-}  // namespace
 
 RegError ClassRegistry::Open(HKEY root, const char* subKey, HKEY* result) {
   if (result == nullptr) return ERROR_INVALID_PARAMETER;
   if (root != HKEY_CLASSES_ROOT || subKey == nullptr) return ERROR_FILE_NOT_FOUND;
-  std::optional<std::string> value = ClassesRootDefault(subKey, CurrentXdgLocations());
+  std::optional<std::string> value = DefaultValue(subKey);
   if (!value) return ERROR_FILE_NOT_FOUND;
   const std::lock_guard lock(mutex_);
   do {

@@ -1,7 +1,5 @@
 #include "platform/command_line_start.h"
 
-#include <string_view>
-
 #include "platform/child_reaper.h"
 #include "platform/command_words.h"
 #include "platform/process_start.h"
@@ -9,15 +7,29 @@
 
 namespace platform {
 
-ResultCode StartCommandLine(const char* commandLine, std::size_t targetOffset) {
+std::optional<std::vector<std::string>> CommandLineWords(std::string_view commandLine,
+                                                         std::size_t targetOffset,
+                                                         const HandedOutCommands& handedOut) {
+  const std::string_view beforeTarget = commandLine.substr(0, targetOffset);
+  const std::string_view target = commandLine.substr(targetOffset);
+  if (const std::optional<OpenCommand> command = handedOut.Find(beforeTarget)) {
+    return command->WordsWith(target);
+  }
+  std::optional<std::vector<std::string>> words = SplitCommandWords(beforeTarget);
+  if (!words || words->empty()) return std::nullopt;
+  words->emplace_back(target);
+  return words;
+}
+
+ResultCode StartCommandLine(const char* commandLine, std::size_t targetOffset,
+                            const HandedOutCommands& handedOut) {
   if (commandLine == nullptr) return kFileNotFound;
   const std::string_view line(commandLine);
   if (targetOffset > line.size()) return kFileNotFound;
-  const std::string_view target = line.substr(targetOffset);
-  if (IsOptionLike(target)) return kAccessDenied;
-  std::optional<std::vector<std::string>> words = SplitCommandWords(line.substr(0, targetOffset));
-  if (!words || words->empty()) return kFileNotFound;
-  words->emplace_back(target);
+  if (IsOptionLike(line.substr(targetOffset))) return kAccessDenied;
+  const std::optional<std::vector<std::string>> words =
+      CommandLineWords(line, targetOffset, handedOut);
+  if (!words) return kFileNotFound;
   pid_t program = 0;
   if (const ResultCode started = StartProgram(*words, program); started != kStarted) return started;
   ReapInBackground(program);

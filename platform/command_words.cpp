@@ -3,9 +3,7 @@
 namespace platform {
 namespace {
 
-constexpr std::string_view kBlanks = " \t\n\r\v\f";
-
-bool IsBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
+bool IsBlank(char c) { return kCommandBlanks.find(c) != std::string_view::npos; }
 
 bool IsEscapableInQuotes(char c) { return c == '"' || c == '`' || c == '$' || c == '\\'; }
 
@@ -45,7 +43,7 @@ std::optional<std::vector<std::string>> SplitCommandWords(std::string_view line)
 }
 
 std::string QuoteCommandWord(std::string_view word) {
-  const bool plain = !word.empty() && word.find_first_of(kBlanks) == std::string_view::npos &&
+  const bool plain = !word.empty() && word.find_first_of(kCommandBlanks) == std::string_view::npos &&
                      word.find('"') == std::string_view::npos;
   if (plain) return std::string(word);
   std::string quoted = "\"";

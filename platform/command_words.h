@@ -20,6 +20,9 @@
 
 namespace platform {
 
+// The blanks that separate words.
+inline constexpr std::string_view kCommandBlanks = " \t\n\r\v\f";
+
 // The words of line, or nothing when a double quote is left open.
 std::optional<std::vector<std::string>> SplitCommandWords(std::string_view line);
 

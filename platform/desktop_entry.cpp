@@ -1,5 +1,6 @@
 #include "platform/desktop_entry.h"
 
+#include <utility>
 #include <vector>
 
 #include "platform/command_words.h"
@@ -12,30 +13,30 @@ bool IsTargetFieldCode(char code) {
   return code == 'u' || code == 'U' || code == 'f' || code == 'F';
 }
 
-// One Exec word with its field codes expanded, written as command text.
-// Returns nothing when field codes were all the word held.
-std::optional<std::string> ExpandWord(std::string_view word, bool& placeholderWritten) {
-  if (word.empty()) return QuoteCommandWord(word);
-  std::string written;
-  std::string literal;
+// One Exec word with its field codes expanded: its literal text, and where
+// the target goes in it when it holds the command's first file code.
+struct ExpandedWord {
+  std::string text;
+  std::optional<std::size_t> targetAt;
+};
+
+// Nothing when field codes were all the word held.
+std::optional<ExpandedWord> ExpandWord(std::string_view word, bool targetPlaced) {
+  ExpandedWord expanded;
   for (std::size_t i = 0; i < word.size(); ++i) {
     if (word[i] != '%') {
-      literal += word[i];
+      expanded.text += word[i];
       continue;
     }
     const char code = i + 1 < word.size() ? word[++i] : '\0';
     if (code == '%') {
-      literal += '%';
-    } else if (IsTargetFieldCode(code) && !placeholderWritten) {
-      if (!literal.empty()) written += QuoteCommandWord(literal);
-      literal.clear();
-      written += kTargetPlaceholder;
-      placeholderWritten = true;
+      expanded.text += '%';
+    } else if (IsTargetFieldCode(code) && !targetPlaced && !expanded.targetAt) {
+      expanded.targetAt = expanded.text.size();
     }
   }
-  if (!literal.empty()) written += QuoteCommandWord(literal);
-  if (written.empty()) return std::nullopt;
-  return written;
+  if (!word.empty() && expanded.text.empty() && !expanded.targetAt) return std::nullopt;
+  return expanded;
 }
 
 }  // namespace
@@ -50,28 +51,25 @@ bool IsHiddenEntry(std::string_view entryText) {
   return DesktopEntryString(entryText, "Hidden") == "true";
 }
 
-std::optional<std::string> ExecToOpenCommand(std::string_view exec) {
+std::optional<OpenCommand> ExecToOpenCommand(std::string_view exec) {
   if (exec.find('\0') != std::string_view::npos) return std::nullopt;
-  const std::optional<std::vector<std::string>> words = SplitCommandWords(exec);
-  if (!words) return std::nullopt;
-  std::string command;
-  bool placeholderWritten = false;
-  for (const std::string& word : *words) {
-    const std::optional<std::string> written = ExpandWord(word, placeholderWritten);
-    if (!written) continue;
-    if (command.empty()) {
-      // The program itself must be a name, not empty and not the target.
-      if (word.empty() || placeholderWritten) return std::nullopt;
-    } else {
-      command += ' ';
-    }
-    command += *written;
+  const std::optional<std::vector<std::string>> execWords = SplitCommandWords(exec);
+  if (!execWords) return std::nullopt;
+  std::vector<std::string> words;
+  std::optional<OpenCommand::TargetPlace> place;
+  for (const std::string& word : *execWords) {
+    std::optional<ExpandedWord> expanded = ExpandWord(word, place.has_value());
+    if (!expanded) continue;
+    // The program itself must be a name, not empty and not the target.
+    if (words.empty() && (word.empty() || expanded->targetAt)) return std::nullopt;
+    if (expanded->targetAt) place = OpenCommand::TargetPlace{words.size(), *expanded->targetAt};
+    words.push_back(std::move(expanded->text));
   }
-  if (command.empty()) return std::nullopt;
-  return command;
+  if (words.empty()) return std::nullopt;
+  return OpenCommand(std::move(words), place);
 }
 
-std::optional<std::string> OpenCommandOfEntry(std::string_view entryText) {
+std::optional<OpenCommand> OpenCommandOfEntry(std::string_view entryText) {
   const std::optional<std::string> exec = DesktopEntryString(entryText, "Exec");
   if (!exec) return std::nullopt;
   return ExecToOpenCommand(*exec);

@@ -1,9 +1,13 @@
 #include "platform/desktop_services.h"
 
+#include <utility>
+
 #include "platform/command_line_start.h"
 #include "platform/xdg_open.h"
 
 namespace platform {
+
+DesktopServices::DesktopServices(TextFileReader read) : registry_(std::move(read)) {}
 
 ResultCode DesktopServices::ShellExecute(const char* verb, const char* target,
                                          int /*showCommand*/) {
@@ -23,7 +27,7 @@ RegError DesktopServices::RegCloseKey(HKEY key) { return registry_.Close(key); }
 
 ResultCode DesktopServices::WinExec(const char* commandLine, std::size_t targetOffset,
                                     int /*showCommand*/) {
-  return StartCommandLine(commandLine, targetOffset);
+  return StartCommandLine(commandLine, targetOffset, registry_.HandedOut());
 }
 
 }  // namespace platform

@@ -1,8 +1,9 @@
 #include "platform/installed_applications.h"
 
+#include <map>
+
 #include "platform/desktop_entry.h"
 #include "platform/mime_apps.h"
-#include "platform/text_file.h"
 
 namespace platform {
 namespace {
@@ -61,36 +62,47 @@ std::optional<path> FindDesktopEntryFile(std::string_view id,
 
 }  // namespace
 
-std::optional<std::string> InstalledDesktopEntry(std::string_view id,
-                                                 const std::vector<path>& applicationFolders) {
+std::optional<OpenCommand> InstalledOpenCommand(std::string_view id,
+                                                const std::vector<path>& applicationFolders,
+                                                const TextFileReader& read) {
   const std::optional<path> file = FindDesktopEntryFile(id, applicationFolders);
   if (!file) return std::nullopt;
-  std::optional<std::string> text = ReadTextFile(*file);
+  const std::optional<std::string> text = read(*file);
   if (!text || IsHiddenEntry(*text)) return std::nullopt;
-  return text;
+  return OpenCommandOfEntry(*text);
 }
 
-std::optional<std::string> DefaultApplication(std::string_view mimeType,
-                                              const XdgLocations& locations) {
+std::optional<Application> DefaultApplication(std::string_view mimeType,
+                                              const XdgLocations& locations,
+                                              const TextFileReader& read) {
   std::vector<MimeAssociations> files;
   for (const path& folder : locations.mimeappsFolders) {
     for (const MimeappsFile& file : MimeappsFilesIn(folder, locations.desktopNames)) {
-      const std::optional<std::string> text = ReadTextFile(file.path);
+      const std::optional<std::string> text = read(file.path);
       if (!text) continue;
       files.push_back(ReadMimeAssociations(*text, mimeType, file.desktopSpecific));
     }
   }
   std::vector<std::vector<std::string>> caches;
   for (const path& folder : locations.applicationFolders) {
-    if (const std::optional<std::string> text = ReadTextFile(folder / "mimeinfo.cache")) {
+    if (const std::optional<std::string> text = read(folder / "mimeinfo.cache")) {
       caches.push_back(ReadMimeCache(*text, mimeType));
     }
   }
-  return ChooseDefaultApplication(files, caches, [&](const std::string& id) {
-    const std::optional<std::string> entry =
-        InstalledDesktopEntry(id, locations.applicationFolders);
-    return entry && OpenCommandOfEntry(*entry);
-  });
+  // An id may be offered as a default, an added association and in a cache:
+  // its entry is read the first time only.
+  std::map<std::string, std::optional<OpenCommand>> commands;
+  const auto commandOf = [&](const std::string& id) -> const std::optional<OpenCommand>& {
+    auto known = commands.find(id);
+    if (known == commands.end()) {
+      known = commands.emplace(id, InstalledOpenCommand(id, locations.applicationFolders, read)).first;
+    }
+    return known->second;
+  };
+  const std::optional<std::string> chosen = ChooseDefaultApplication(
+      files, caches, [&](const std::string& id) { return commandOf(id).has_value(); });
+  if (!chosen) return std::nullopt;
+  return Application{*chosen, *commandOf(*chosen)};
 }
 
 }  // namespace platform

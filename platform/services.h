@@ -55,11 +55,13 @@ class Services {
   virtual RegError RegQueryValue(HKEY key, char* value, long* size) = 0;
   virtual RegError RegCloseKey(HKEY key) = 0;
 
-  // Starts commandLine. The words before targetOffset are split (quotes
-  // group, nothing is expanded); the text from targetOffset to the end is
-  // handed to the program as exactly one argument (refused when it starts
-  // with "-"). No shell is involved. Returns above 31 once the program has
-  // started; it is not waited for.
+  // Starts commandLine. The text before targetOffset is the program and its
+  // arguments (an open command the registry handed out, cut at its
+  // placeholder, keeps the registry's own words); the text from targetOffset
+  // to the end reaches the program as exactly one argument, or part of one
+  // where the registered command put the placeholder inside a word; it is
+  // refused when it starts with "-". No shell is involved. Returns above 31
+  // once the program has started; it is not waited for.
   virtual ResultCode WinExec(const char* commandLine, std::size_t targetOffset,
                              int showCommand) = 0;
 };

@@ -2,6 +2,7 @@
 // Reading one of the desktop's small configuration files whole.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -11,5 +12,8 @@ namespace platform {
 // unreadable, not a regular file (a directory, a FIFO that would block, a
 // device) or larger than 1 MiB (no configuration file we know comes near).
 std::optional<std::string> ReadTextFile(const std::filesystem::path& path);
+
+// How the class registry reads files: ReadTextFile, unless a test watches.
+using TextFileReader = std::function<std::optional<std::string>(const std::filesystem::path&)>;
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "shedding/shedding_relation.h"
 
+#include <cmath>
+
 #include "shedding/number_text.h"
 
 namespace shedding {
@@ -31,8 +33,9 @@ double Solve(ShedAnalysis analysis, const ShedInputs& s) {
 ShedOutcome SolveShedding(ShedAnalysis analysis, UnitSystem units, const ShedInputs& inputs) {
   ShedOutcome outcome;
   for (std::size_t slot = 0; slot < inputs.size(); ++slot) {
-    // Written so that NaN fails too.
-    if (!(inputs[slot] > InputThreshold)) {
+    // Written so that NaN fails too. A text beyond the double range converts
+    // to infinity, which would pass the threshold and show "inf" or "nan".
+    if (!(inputs[slot] > InputThreshold) || std::isinf(inputs[slot])) {
       outcome.failedSlot = static_cast<int>(slot) + 1;
       return outcome;
     }

@@ -13,7 +13,7 @@ namespace shedding {
 // Slots 1 to 3 hold the given quantities in the order of SlotLabels.
 using ShedInputs = std::array<double, kSlotCount>;
 
-// Every input must compare strictly greater than this.
+// Every input must compare strictly greater than this, and be finite.
 inline constexpr double InputThreshold = 1e-40;
 
 struct ShedOutcome {
@@ -21,7 +21,7 @@ struct ShedOutcome {
   double value = 0.0;
   std::string text;   // right-aligned in 12 characters
   std::string label;
-  int failedSlot = 0;  // 1 to 3: the first slot not above InputThreshold; 0 when solved
+  int failedSlot = 0;  // 1 to 3: the first slot not above InputThreshold or not finite; 0 when solved
 };
 
 // An input error leaves value, text and label empty.

@@ -32,7 +32,7 @@ TEST(Solve, ValuesThatLookLikeOptionsFailValidationNotParsing) {
   const StrouhalRun negative = RunStrouhal({"solve", "d", "0.2", "-1", "5"});
   EXPECT_EQ(1, negative.exitCode);
   EXPECT_EQ("", negative.out);
-  EXPECT_EQ("Input Error: slot 2 \"Frequency of Vortices (Hz)\" must be greater than 1e-40, got \"-1\"\n",
+  EXPECT_EQ("Input Error: slot 2 \"Frequency of Vortices (Hz)\" must be finite and greater than 1e-40, got \"-1\"\n",
             negative.err);
 
   const StrouhalRun negativeZero = RunStrouhal({"solve", "st", "--units", "english", "-0", "1", "1"});
@@ -42,6 +42,18 @@ TEST(Solve, ValuesThatLookLikeOptionsFailValidationNotParsing) {
   const StrouhalRun words = RunStrouhal({"solve", "v", "0.2", "10", "inf"});
   EXPECT_EQ(1, words.exitCode);
   EXPECT_NE(std::string::npos, words.err.find("slot 3 \"Diameter (m)\""));
+}
+
+// 1e400 reads as infinity: an input error. A result that overflows from
+// finite values is still printed as the format writes it.
+TEST(Solve, AValueBeyondTheDoubleRangeIsAnInputError) {
+  const StrouhalRun run = RunStrouhal({"solve", "st", "1e400", "1", "1e400"});
+  EXPECT_EQ(1, run.exitCode);
+  EXPECT_EQ("", run.out);
+  EXPECT_EQ("Input Error: slot 1 \"Frequency of Vortices (Hz)\" must be finite and greater than 1e-40, got \"1e400\"\n",
+            run.err);
+  ExpectSuccess(RunStrouhal({"solve", "d", "--csv"}, "0.2,1e400,5\n1e300,1,1e300\n"),
+                "0.2,1e400,5,Input Error\n1e300,1,1e300,inf\n");
 }
 
 TEST(UsageErrors, ExitTwoWithTheSynopsisOnStandardError) {

@@ -82,6 +82,19 @@ TEST(SolveShedding, ReportsTheFirstFailingSlot) {
   EXPECT_EQ(3, SolveShedding(ShedAnalysis::Diameter, UnitSystem::English, {0.2, 10, blank}).failedSlot);
 }
 
+// Text beyond the double range reads as infinity, which is an input error; a
+// result that overflows from finite inputs is still a result.
+TEST(SolveShedding, AnInputBeyondTheDoubleRangeIsAnInputError) {
+  const double typed = shedding::TextToNumber("1e400");
+  ASSERT_TRUE(std::isinf(typed));
+  EXPECT_EQ(3, SolveShedding(ShedAnalysis::StrouhalNumber, UnitSystem::Metric, {1, 1, typed}).failedSlot);
+  EXPECT_EQ(1, SolveShedding(ShedAnalysis::Velocity, UnitSystem::Metric, {typed, 1, typed}).failedSlot);
+  const ShedOutcome overflow =
+      SolveShedding(ShedAnalysis::StrouhalNumber, UnitSystem::Metric, {1e300, 1e300, 1e-30});
+  EXPECT_TRUE(overflow.solved);
+  EXPECT_EQ("         inf", overflow.text);
+}
+
 // Valid inputs whose product leaves the double range before the division.
 TEST(SolveShedding, ProductBeyondTheDoubleRangeStillDivides) {
   const ShedOutcome strouhal =

@@ -7,8 +7,10 @@
 #include <sys/stat.h>
 
 #include <cstring>
+#include <map>
 
 #include "platform/desktop_services.h"
+#include "platform/text_file.h"
 #include "tests/support/process_test_support.h"
 
 namespace platform {
@@ -68,7 +70,11 @@ class ClassRegistryTest : public ::testing::Test {
 
   TempFolder folder_;
   ScopedEnvironment environment_;
-  DesktopServices services_;
+  std::map<fs::path, int> reads_;  // how often each file was read
+  DesktopServices services_{[this](const fs::path& file) {
+    ++reads_[file];
+    return ReadTextFile(file);
+  }};
 };
 
 TEST_F(ClassRegistryTest, MimeappsFilesDecideInXdgOrder) {
@@ -132,6 +138,21 @@ TEST_F(ClassRegistryTest, WithoutDefaultsAddedAssociationsThenTheCacheDecide) {
   EXPECT_EQ(Value(".htm"), "added.desktop");
   fs::remove(apps("share1") / "added.desktop");
   EXPECT_EQ(Value(".htm"), "cached.desktop");
+}
+
+TEST_F(ClassRegistryTest, TheFallbackReadsEachFileOnce) {
+  // broken.desktop is offered twice; the command key then names the
+  // application the extension key has just chosen.
+  WriteFile(root() / "config/mimeapps.list",
+            "[Default Applications]\ntext/html=broken.desktop\n"
+            "[Added Associations]\ntext/html=broken.desktop;web.desktop\n");
+  WriteFile(apps("share1") / "broken.desktop", "[Desktop Entry]\nName=No command\n");
+  WriteEntry(apps("share1") / "web.desktop", "web %u");
+  EXPECT_EQ(Value(".htm"), "web.desktop");
+  EXPECT_EQ(OpenCommand("web.desktop"), "web \"%1\"");
+  EXPECT_EQ(reads_[apps("share1") / "broken.desktop"], 1);
+  EXPECT_EQ(reads_[apps("share1") / "web.desktop"], 1);
+  for (const auto& [file, count] : reads_) EXPECT_EQ(count, 1) << file;
 }
 
 TEST_F(ClassRegistryTest, ExecLinesBecomeOpenCommands) {

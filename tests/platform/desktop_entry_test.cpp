@@ -10,34 +10,44 @@
 namespace platform {
 namespace {
 
+// The command's text, as the registry hands it out.
+std::optional<std::string> TextOf(const std::optional<OpenCommand>& command) {
+  if (!command) return std::nullopt;
+  return command->Text();
+}
+
 TEST(ExecToOpenCommand, FirstFileCodeBecomesThePlaceholder) {
-  EXPECT_EQ(ExecToOpenCommand("firefox %u"), "firefox \"%1\"");
-  EXPECT_EQ(ExecToOpenCommand("chromium --new-window %U"), "chromium --new-window \"%1\"");
-  EXPECT_EQ(ExecToOpenCommand("viewer %f --then %F %u"), "viewer \"%1\" --then");
-  EXPECT_EQ(ExecToOpenCommand("browser --url=%u"), "browser --url=\"%1\"");
-  EXPECT_EQ(ExecToOpenCommand("w3m"), "w3m");
+  EXPECT_EQ(TextOf(ExecToOpenCommand("firefox %u")), "firefox \"%1\"");
+  EXPECT_EQ(TextOf(ExecToOpenCommand("chromium --new-window %U")), "chromium --new-window \"%1\"");
+  EXPECT_EQ(TextOf(ExecToOpenCommand("viewer %f --then %F %u")), "viewer \"%1\" --then");
+  EXPECT_EQ(TextOf(ExecToOpenCommand("browser --url=%u")), "browser --url=\"%1\"");
+  EXPECT_EQ(ExecToOpenCommand("viewer %f --then %F %u")->WordsWith("a b"),
+            (std::vector<std::string>{"viewer", "a b", "--then"}));
+  EXPECT_EQ(ExecToOpenCommand("browser \"--url=%u&x\"")->WordsWith("a b"),
+            (std::vector<std::string>{"browser", "--url=a b&x"}));
+  EXPECT_EQ(TextOf(ExecToOpenCommand("w3m")), "w3m");
 }
 
 TEST(ExecToOpenCommand, OtherFieldCodesGoAndPercentStays) {
-  EXPECT_EQ(ExecToOpenCommand("app %i %c %k %d %D %n %N %v %m %u"), "app \"%1\"");
-  EXPECT_EQ(ExecToOpenCommand("app --ratio=100%% %u"), "app --ratio=100% \"%1\"");
-  EXPECT_EQ(ExecToOpenCommand("app --x%i %u %"), "app --x \"%1\"");
-  EXPECT_EQ(ExecToOpenCommand("app %%u"), "app %u");
+  EXPECT_EQ(TextOf(ExecToOpenCommand("app %i %c %k %d %D %n %N %v %m %u")), "app \"%1\"");
+  EXPECT_EQ(TextOf(ExecToOpenCommand("app --ratio=100%% %u")), "app --ratio=100% \"%1\"");
+  EXPECT_EQ(TextOf(ExecToOpenCommand("app --x%i %u %")), "app --x \"%1\"");
+  EXPECT_EQ(TextOf(ExecToOpenCommand("app %%u")), "app %u");
 }
 
 TEST(ExecToOpenCommand, QuotedWordsSurviveInOurSyntax) {
-  EXPECT_EQ(ExecToOpenCommand(R"("/opt/My Browser/run" --profile "a \"b\" \$c" %u)"),
+  EXPECT_EQ(TextOf(ExecToOpenCommand(R"("/opt/My Browser/run" --profile "a \"b\" \$c" %u)")),
             R"("/opt/My Browser/run" --profile "a \"b\" $c" "%1")");
-  EXPECT_EQ(ExecToOpenCommand(R"(prog "" %u)"), R"(prog "" "%1")");
+  EXPECT_EQ(TextOf(ExecToOpenCommand(R"(prog "" %u)")), R"(prog "" "%1")");
 }
 
 TEST(ExecToOpenCommand, UnusableLinesGiveNothing) {
-  EXPECT_EQ(ExecToOpenCommand(""), std::nullopt);
-  EXPECT_EQ(ExecToOpenCommand("%i %c"), std::nullopt);
-  EXPECT_EQ(ExecToOpenCommand("%u"), std::nullopt);
-  EXPECT_EQ(ExecToOpenCommand("\"\" %u"), std::nullopt);
-  EXPECT_EQ(ExecToOpenCommand("prog \"open %u"), std::nullopt);
-  EXPECT_EQ(ExecToOpenCommand(std::string("prog\0x %u", 9)), std::nullopt);
+  EXPECT_EQ(TextOf(ExecToOpenCommand("")), std::nullopt);
+  EXPECT_EQ(TextOf(ExecToOpenCommand("%i %c")), std::nullopt);
+  EXPECT_EQ(TextOf(ExecToOpenCommand("%u")), std::nullopt);
+  EXPECT_EQ(TextOf(ExecToOpenCommand("\"\" %u")), std::nullopt);
+  EXPECT_EQ(TextOf(ExecToOpenCommand("prog \"open %u")), std::nullopt);
+  EXPECT_EQ(TextOf(ExecToOpenCommand(std::string("prog\0x %u", 9))), std::nullopt);
 }
 
 TEST(DesktopEntry, ExecComesFromTheMainGroupOnly) {
@@ -49,9 +59,9 @@ TEST(DesktopEntry, ExecComesFromTheMainGroupOnly) {
       "Exec[de]=falsch %u\r\n"
       "  Exec =  right\\s--x \"\\\\\\\\\" %u  \r\n"
       "Exec=second %u\r\n";
-  EXPECT_EQ(OpenCommandOfEntry(entry), R"(right --x \ "%1")");
-  EXPECT_EQ(OpenCommandOfEntry("[Desktop Entry]\nName=No command\n"), std::nullopt);
-  EXPECT_EQ(OpenCommandOfEntry("Exec=outside %u\n[Desktop Entry]\n"), std::nullopt);
+  EXPECT_EQ(TextOf(OpenCommandOfEntry(entry)), R"(right --x \ "%1")");
+  EXPECT_EQ(TextOf(OpenCommandOfEntry("[Desktop Entry]\nName=No command\n")), std::nullopt);
+  EXPECT_EQ(TextOf(OpenCommandOfEntry("Exec=outside %u\n[Desktop Entry]\n")), std::nullopt);
 }
 
 TEST(DesktopEntry, HiddenMeansDeleted) {

@@ -143,6 +143,30 @@ TEST_F(ProcessTest, CommandStartAppendsTheTargetAsExactlyOneArgument) {
   EXPECT_FALSE(fs::exists(folder_.path() / "PWNED"));
 }
 
+// As the link code does it: the registry's command, cut at its placeholder,
+// a space and the target.
+TEST_F(ProcessTest, ARegisteredCommandStartsWithItsOwnWords) {
+  environment_.Set("XDG_DATA_HOME", (folder_.path() / "data").string());
+  environment_.Set("XDG_DATA_DIRS", (folder_.path() / "none").string());
+  WriteFile(folder_.path() / "data/applications/web.desktop",
+            "[Desktop Entry]\nExec=browser --url=%u \"--profile=a b\"\n");
+  WriteRecorder("browser", 0);
+  HKEY key = 0;
+  ASSERT_EQ(System().RegOpenKeyEx(HKEY_CLASSES_ROOT, "web.desktop\\shell\\open\\command",
+                                  KEY_QUERY_VALUE, &key),
+            ERROR_SUCCESS);
+  char value[260];
+  long size = sizeof value;
+  ASSERT_EQ(System().RegQueryValue(key, value, &size), ERROR_SUCCESS);
+  EXPECT_EQ(System().RegCloseKey(key), ERROR_SUCCESS);
+  const std::string command(value);
+  const std::string cut = command.substr(0, command.find(kTargetPlaceholder)) + " ";
+  for (const std::string& target : kUnsafeTargets) {
+    EXPECT_EQ(Start(cut, target), 33) << target;
+    EXPECT_EQ(StartedWith(), (Words{"--url=" + target, "--profile=a b"}));
+  }
+}
+
 TEST_F(ProcessTest, CommandStartRefusesWhatItCannotStartSafely) {
   WriteRecorder("browser", 0);
   EXPECT_EQ(Start("browser ", "-rf"), 5);
