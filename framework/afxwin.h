@@ -1,6 +1,7 @@
 #pragma once
 // Everything a program of the dialog framework uses.
 
+#include "framework/brush.h"
 #include "framework/button.h"
 #include "framework/cstring.h"
 #include "framework/dc.h"
@@ -11,6 +12,7 @@
 #include "framework/list_box.h"
 #include "framework/menu.h"
 #include "framework/message_box.h"
+#include "framework/pen.h"
 #include "framework/resource_types.h"
 #include "framework/static_ctrl.h"
 #include "framework/tooltip_ctrl.h"

@@ -12,4 +12,7 @@ class CListBox : public CWnd {
   int InsertString(int index, const char* text);
   // The selected index, or LB_ERR (-1) when nothing is selected.
   int GetCurSel() const;
+  // Selects the entry at index (-1 clears); notifies nothing. Returns the
+  // index, or LB_ERR when there is no such entry.
+  int SetCurSel(int index);
 };

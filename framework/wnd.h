@@ -49,6 +49,9 @@ class CWnd : public CCmdTarget {
   CString GetWindowText() const;
   DWORD GetStyle() const;
   BOOL ModifyStyle(DWORD remove, DWORD add);
+  // A disabled window takes no input and is skipped by Tab; returns whether
+  // it was disabled before.
+  BOOL EnableWindow(BOOL enable = TRUE);
 
   // Geometry: window rectangles in screen coordinates, client ones from 0,0.
   CWnd* GetParent() const;

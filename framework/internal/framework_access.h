@@ -10,6 +10,7 @@
 #include "framework/dialog.h"
 #include "framework/font.h"
 #include "framework/menu.h"
+#include "framework/pen.h"
 #include "framework/resource_types.h"
 #include "framework/wnd.h"
 
@@ -22,6 +23,8 @@ struct FrameworkAccess {
   static HDC& Handle(CDC& dc) { return dc.m_hDC; }
   static HFONT& Handle(CFont& font) { return font.m_hObject; }
   static HMENU Handle(const CMenu& menu) { return menu.m_hMenu; }
+  static HPEN& Handle(CPen& pen) { return pen.m_hObject; }
+  static HBRUSH& Handle(CBrush& brush) { return brush.m_hObject; }
   static CMenu MakeMenu(HMENU menu) { return CMenu(menu); }
   // A wrapper of a font the framework owns, which it never deletes.
   static void Borrow(CFont& font, HFONT handle) {

@@ -29,6 +29,7 @@ using HICON = struct HICON__*;
 using HCURSOR = HICON;  // as on the classic platform, a cursor is an icon with a hot spot
 using HFONT = struct HFONT__*;
 using HBRUSH = struct HBRUSH__*;
+using HPEN = struct HPEN__*;
 using HMENU = struct HMENU__*;
 using HDC = struct HDC__*;
 using HGDIOBJ = void*;

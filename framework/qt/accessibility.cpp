@@ -55,23 +55,33 @@ QString LabelText(QObject* label) {
   return static_cast<EditWindow*>(label)->text().trimmed();
 }
 
-// The label just above control: overlapping it sideways, at most a line away.
-QObject* LabelAbove(QWidget* dialog, QWidget* control, int lineHeight) {
-  QObject* best = nullptr;
-  int bestGap = std::numeric_limits<int>::max();
+// The label that names control: one just to its left on the same line
+// (a results table), else one just above it, overlapping it sideways, at
+// most a line away (a form).
+QObject* LabelOf(QWidget* dialog, QWidget* control, int lineHeight) {
+  QObject* above = nullptr;
+  int aboveGap = std::numeric_limits<int>::max();
+  QObject* left = nullptr;
+  int leftGap = std::numeric_limits<int>::max();
   const QRect area = control->geometry();
   for (QObject* object : dialog->children()) {
     auto* candidate = qobject_cast<QWidget*>(object);
     if (!candidate || candidate == control || !IsLabel(object)) continue;
     const QRect label = candidate->geometry();
-    const int gap = area.top() - (label.top() + label.height());
+    const int gapAbove = area.top() - (label.top() + label.height());
     const bool sideBySide = label.left() < area.right() && area.left() < label.right();
-    if (sideBySide && gap >= -2 && gap <= lineHeight && gap < bestGap) {
-      best = object;
-      bestGap = gap;
+    if (sideBySide && gapAbove >= -2 && gapAbove <= lineHeight && gapAbove < aboveGap) {
+      above = object;
+      aboveGap = gapAbove;
+    }
+    const int gapLeft = area.left() - (label.left() + label.width());
+    const bool sameLine = label.top() < area.bottom() && area.top() < label.bottom();
+    if (sameLine && gapLeft >= -2 && gapLeft <= 2 * lineHeight && gapLeft < leftGap) {
+      left = object;
+      leftGap = gapLeft;
     }
   }
-  return best;
+  return left ? left : above;
 }
 
 // The caption of the smallest captioned group box around control.
@@ -109,7 +119,7 @@ void NameControlsByLabels(QWidget* dialog) {
     auto* control = static_cast<QWidget*>(object);
     QString name = list ? GroupCaption(dialog, control) : QString();
     if (name.isEmpty()) {
-      if (QObject* label = LabelAbove(dialog, control, lineHeight)) name = LabelText(label);
+      if (QObject* label = LabelOf(dialog, control, lineHeight)) name = LabelText(label);
     }
     if (name.isEmpty()) name = GroupCaption(dialog, control);
     if (control->accessibleName() != name) control->setAccessibleName(name);

@@ -34,3 +34,13 @@ int CListBox::InsertString(int index, const char* text) {
 }
 
 int CListBox::GetCurSel() const { return ListOf(*this, "GetCurSel").SelectedRow(); }
+
+int CListBox::SetCurSel(int index) {
+  ListBoxWindow& list = ListOf(*this, "SetCurSel");
+  if (index < 0 || index >= list.count()) {
+    list.Programmatic([&list] { list.clearSelection(); });
+    return LB_ERR;
+  }
+  list.Programmatic([&list, index] { list.setCurrentRow(index, QItemSelectionModel::ClearAndSelect); });
+  return index;
+}

@@ -13,7 +13,9 @@
 #include "framework/win_types.h"
 #include "framework/win_constants.h"
 
+class CBrush;
 class CDC;
+class CPen;
 
 struct HFONT__ {
   explicit HFONT__(const LOGFONT& description);
@@ -27,6 +29,12 @@ struct HBRUSH__ {
   QColor color;
 };
 
+struct HPEN__ {
+  int style;  // PS_SOLID, PS_DASH, PS_DOT
+  int width;
+  COLORREF color;
+};
+
 struct HICON__ {
   QPixmap large;
   QPixmap small;
@@ -37,7 +45,11 @@ struct HDC__ {
   QPainter* painter = nullptr;  // null for a context that only measures
   QWidget* widget = nullptr;
   HFONT font = nullptr;
+  CPen* pen = nullptr;      // the selected pen; null: the stock black pen
+  CBrush* brush = nullptr;  // the selected brush; null: the stock white brush
   COLORREF textColor = RGB(0, 0, 0);
+  UINT textAlign = TA_LEFT | TA_TOP;
+  POINT position;
   CDC* wrapper = nullptr;
 };
 

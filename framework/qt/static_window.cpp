@@ -115,7 +115,16 @@ void StaticWindow::focusOutEvent(QFocusEvent* event) {
   update();
 }
 
-void StaticWindow::paintEvent(QPaintEvent*) {
+// The static's wrapper may draw it itself (a chart does) by handling WM_PAINT.
+void StaticWindow::paintEvent(QPaintEvent*) { ::SendMessage(this, WM_PAINT); }
+
+LRESULT StaticWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return HWND__::DefaultProc(message, wParam, lParam);
+  Paint();
+  return 0;
+}
+
+void StaticWindow::Paint() {
   QPainter painter(this);
   if (IsIcon()) {
     if (icon_) painter.drawPixmap(0, 0, icon_->large);

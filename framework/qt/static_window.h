@@ -19,6 +19,8 @@ class StaticWindow : public QWidget, public HWND__ {
   std::string Text() const override { return text_; }
   void SetText(const std::string& newText) override;
   void ApplyStyle() override;
+  // WM_PAINT that no wrapper drew: the text or icon, as a static draws it.
+  LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   QSize sizeHint() const override;
 
   bool IsIcon() const;
@@ -36,6 +38,7 @@ class StaticWindow : public QWidget, public HWND__ {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  void Paint();
   void PaintText(QPainter& painter, HDC dc);
 
   std::string text_;

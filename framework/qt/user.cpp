@@ -1,6 +1,10 @@
 #include "framework/user.h"
 
+#include <QApplication>
+#include <QPalette>
+
 #include "framework/qt/cursor_state.h"
+#include "framework/qt/gdi_objects.h"
 #include "framework/qt/resource_images.h"
 #include "framework/win_constants.h"
 
@@ -23,5 +27,23 @@ int GetSystemMetrics(int index) {
       return 16;
     default:
       return 0;
+  }
+}
+
+COLORREF GetSysColor(int index) {
+  const QPalette palette = QApplication::palette();
+  switch (index) {
+    case COLOR_WINDOW:
+      return ToColorRef(palette.color(QPalette::Base));
+    case COLOR_WINDOWTEXT:
+      return ToColorRef(palette.color(QPalette::Text));
+    case COLOR_HIGHLIGHT:
+      return ToColorRef(palette.color(QPalette::Highlight));
+    case COLOR_BTNFACE:
+      return ToColorRef(palette.color(QPalette::Window));
+    case COLOR_GRAYTEXT:
+      return ToColorRef(palette.color(QPalette::Disabled, QPalette::Text));
+    default:
+      return RGB(0, 0, 0);
   }
 }

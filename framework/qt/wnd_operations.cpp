@@ -64,6 +64,13 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add) {
   return TRUE;
 }
 
+BOOL CWnd::EnableWindow(BOOL enable) {
+  QWidget* widget = Bound("EnableWindow")->widget;
+  const bool wasDisabled = !widget->isEnabled();
+  widget->setEnabled(enable != FALSE);
+  return wasDisabled;
+}
+
 CWnd* CWnd::GetParent() const { return framework_detail::WindowOf(Bound("GetParent")->Parent()); }
 
 void CWnd::GetWindowRect(RECT* rect) const {
