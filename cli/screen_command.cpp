@@ -147,9 +147,8 @@ int RunScreen(const Invocation& invocation) {
   const shedding::ScreeningCase cylinder{shedding::TextToNumber(*options.velocity),
                                          shedding::TextToNumber(*options.diameter),
                                          shedding::TextToNumber(*options.naturalFrequency)};
-  const shedding::ScreeningOutcome outcome = screening.Screen(cylinder);
-  if (const auto* error = std::get_if<ScreeningInputError>(&outcome)) return ReportInputError(*error, options);
-  const auto& result = std::get<shedding::ScreeningResult>(outcome);
+  shedding::ScreeningResult result;
+  if (const auto error = screening.Screen(cylinder, result)) return ReportInputError(*error, options);
 
   if (options.json) {
     PrintJson(invocation, screening, cylinder, result);
@@ -172,15 +171,13 @@ int RunScreenRows(const Invocation& invocation) {
   const auto& screening = std::get<shedding::LockInScreening>(prepared);
 
   std::fwrite(kCsvHeader.data(), 1, kCsvHeader.size(), stdout);
+  shedding::ScreeningResult result;
   std::string answer;
   const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row) -> std::string_view {
     const auto cylinder = CaseOf(row);
-    if (!cylinder) return kInputError;
-    const shedding::ScreeningOutcome outcome = screening.Screen(*cylinder);
-    const auto* result = std::get_if<shedding::ScreeningResult>(&outcome);
-    if (result == nullptr) return kInputError;
+    if (!cylinder || screening.Screen(*cylinder, result)) return kInputError;
     answer.clear();
-    AppendRowFigures(answer, *result);
+    AppendRowFigures(answer, result);
     return answer;
   });
   if (!readAll) {

@@ -87,7 +87,12 @@ class FigureWriter {
     figure.text = std::move(text);
     figure.claimed = true;
   }
-  void Claim(ScreeningFigureId id, double value, int digits) { Claim(id, value, FormatGeneral(value, 0, digits)); }
+  void Claim(ScreeningFigureId id, double value, int digits) {
+    ScreeningFigure& figure = Named(id);
+    figure.value = value;
+    FormatGeneralInto(figure.text, value, 0, digits);
+    figure.claimed = true;
+  }
 
   void Disclaim(ScreeningFigureId id) {
     ScreeningFigure& figure = Named(id);
@@ -149,7 +154,8 @@ std::variant<LockInScreening, ScreeningInputError> LockInScreening::Prepare(cons
   return LockInScreening(units, viscosity, low, high);
 }
 
-ScreeningOutcome LockInScreening::Screen(const ScreeningCase& cylinder) const {
+std::optional<ScreeningInputError> LockInScreening::Screen(const ScreeningCase& cylinder,
+                                                          ScreeningResult& result) const {
   const double speed = cylinder.velocity;
   const double diameter = cylinder.diameter;
   const double natural = cylinder.naturalFrequency;
@@ -157,7 +163,6 @@ ScreeningOutcome LockInScreening::Screen(const ScreeningCase& cylinder) const {
   if (!IsValidNumber(diameter)) return InputError(ScreeningField::Diameter, units_, AboveThreshold());
   if (!IsValidNumber(natural)) return InputError(ScreeningField::NaturalFrequency, units_, AboveThreshold());
 
-  ScreeningResult result;
   FigureWriter figures(result, units_);
   using enum ScreeningFigureId;
   figures.Claim(Viscosity, viscosity_, kFigureDigits);
@@ -203,13 +208,15 @@ ScreeningOutcome LockInScreening::Screen(const ScreeningCase& cylinder) const {
     figures.Disclaim(LockInSpeedLow);
     figures.Disclaim(LockInSpeedHigh);
   }
-  return result;
+  return std::nullopt;
 }
 
 ScreeningOutcome ScreenLockIn(const ScreeningConditions& conditions, const ScreeningCase& cylinder) {
   const auto prepared = LockInScreening::Prepare(conditions);
   if (const auto* error = std::get_if<ScreeningInputError>(&prepared)) return *error;
-  return std::get<LockInScreening>(prepared).Screen(cylinder);
+  ScreeningResult result;
+  if (auto error = std::get<LockInScreening>(prepared).Screen(cylinder, result)) return *std::move(error);
+  return result;
 }
 
 }  // namespace shedding

@@ -100,8 +100,9 @@ class LockInScreening {
   // nu above 1e-40, and 0 < LO < 1 < HI.
   static std::variant<LockInScreening, ScreeningInputError> Prepare(const ScreeningConditions& conditions);
 
-  // V, D and fn must each be finite and above 1e-40.
-  ScreeningOutcome Screen(const ScreeningCase& cylinder) const;
+  // V, D and fn must each be finite and above 1e-40. Fills result, reusing
+  // its storage (a batch keeps one), or tells which input failed.
+  std::optional<ScreeningInputError> Screen(const ScreeningCase& cylinder, ScreeningResult& result) const;
 
   UnitSystem Units() const { return units_; }
   double Viscosity() const { return viscosity_; }

@@ -2,8 +2,12 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <system_error>
+
+#include "shedding/exact_decimal.h"
 
 namespace shedding {
 namespace {
@@ -84,28 +88,69 @@ bool IsBeyondLargest(const DecimalPrefix& prefix) {
   return exponent - leadingZeros > 0;
 }
 
-std::string RightAligned(std::string text, int width) {
+// Clinger's fast path: up to 19 digits forming an integer m <= 2^53 and a
+// decimal exponent e with |e| <= 22 make m and 10^|e| exact doubles, so one
+// multiplication or division gives the correctly rounded value, as strtod
+// does (binary64 arithmetic, as on SSE2). nullopt for every other text.
+std::optional<double> ExactlyConverted(const DecimalPrefix& prefix) {
+  constexpr std::size_t kMostDigits = 19;  // below 2^64 whatever they are
+  constexpr std::uint64_t kLargestExact = std::uint64_t{1} << 53;
+  constexpr int kLargestPower = 22;
+  static constexpr std::array<double, kLargestPower + 1> kPowers = {
+      1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  if (prefix.integerDigits.size() + prefix.fractionDigits.size() > kMostDigits) return std::nullopt;
+  if (prefix.exponentText.size() > 3) return std::nullopt;  // sign and two digits at most
+  std::uint64_t mantissa = 0;
+  for (const char c : prefix.integerDigits) mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+  for (const char c : prefix.fractionDigits) mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+  if (mantissa > kLargestExact) return std::nullopt;
+  int exponent = 0;
+  for (const char c : prefix.exponentText) {
+    if (IsDigit(c)) exponent = exponent * 10 + (c - '0');
+  }
+  if (!prefix.exponentText.empty() && prefix.exponentText.front() == '-') exponent = -exponent;
+  exponent -= static_cast<int>(prefix.fractionDigits.size());
+  if (exponent < -kLargestPower || exponent > kLargestPower) return std::nullopt;
+  const auto exact = static_cast<double>(mantissa);
+  return exponent >= 0 ? exact * kPowers[static_cast<std::size_t>(exponent)]
+                       : exact / kPowers[static_cast<std::size_t>(-exponent)];
+}
+
+void RightAlign(std::string& text, int width) {
   if (width > 0 && text.size() < static_cast<std::size_t>(width)) {
     text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
   }
-  return text;
 }
 
-// std::to_chars with a precision formats as printf does in the "C" locale.
-std::string Formatted(double value, std::chars_format format, int width, int precision) {
+// Most values take the exact integer path; std::to_chars with a precision
+// formats the rest as printf does in the "C" locale.
+void FormatInto(std::string& text, double value, std::chars_format format, int width, int precision) {
+  char exact[kExactDecimalCapacity];
+  const std::size_t length = format == std::chars_format::fixed ? ExactFixed(value, precision, exact)
+                                                                : ExactGeneral(value, precision, exact);
+  if (length != 0) {
+    text.assign(exact, length);
+    RightAlign(text, width);
+    return;
+  }
+
   std::array<char, 64> small{};
   const auto [end, error] =
       std::to_chars(small.data(), small.data() + small.size(), value, format, precision);
-  if (error == std::errc{}) return RightAligned(std::string(small.data(), end), width);
+  if (error == std::errc{}) {
+    text.assign(small.data(), end);
+    RightAlign(text, width);
+    return;
+  }
 
   // Fixed notation of a large magnitude: sign, up to 309 integer digits, point, fraction.
   constexpr int kDefaultPrecision = 6;  // what a negative precision means
   const int fractionDigits = precision < 0 ? kDefaultPrecision : precision;
-  std::string large(
-      static_cast<std::size_t>(std::numeric_limits<double>::max_exponent10 + 3 + fractionDigits), '\0');
-  const auto result = std::to_chars(large.data(), large.data() + large.size(), value, format, precision);
-  large.resize(static_cast<std::size_t>(result.ptr - large.data()));
-  return RightAligned(std::move(large), width);
+  text.assign(static_cast<std::size_t>(std::numeric_limits<double>::max_exponent10 + 3 + fractionDigits), '\0');
+  const auto result = std::to_chars(text.data(), text.data() + text.size(), value, format, precision);
+  text.resize(static_cast<std::size_t>(result.ptr - text.data()));
+  RightAlign(text, width);
 }
 
 }  // namespace
@@ -114,6 +159,7 @@ double TextToNumber(std::string_view text) {
   const DecimalPrefix prefix = ScanDecimalPrefix(text);
   if (prefix.unsignedText.empty()) return 0.0;
 
+  if (const auto exact = ExactlyConverted(prefix)) return prefix.negative ? -*exact : *exact;
   double magnitude = 0.0;
   const auto result = std::from_chars(
       prefix.unsignedText.data(), prefix.unsignedText.data() + prefix.unsignedText.size(), magnitude);
@@ -124,11 +170,23 @@ double TextToNumber(std::string_view text) {
 }
 
 std::string FormatGeneral(double value, int width, int precision) {
-  return Formatted(value, std::chars_format::general, width, precision);
+  std::string text;
+  FormatGeneralInto(text, value, width, precision);
+  return text;
 }
 
 std::string FormatFixed(double value, int width, int precision) {
-  return Formatted(value, std::chars_format::fixed, width, precision);
+  std::string text;
+  FormatFixedInto(text, value, width, precision);
+  return text;
+}
+
+void FormatGeneralInto(std::string& text, double value, int width, int precision) {
+  FormatInto(text, value, std::chars_format::general, width, precision);
+}
+
+void FormatFixedInto(std::string& text, double value, int width, int precision) {
+  FormatInto(text, value, std::chars_format::fixed, width, precision);
 }
 
 }  // namespace shedding
