@@ -65,7 +65,7 @@ int ReportInputError(const ScreeningInputError& error, const ScreenOptions& opti
 
 void PrintPlain(const shedding::ScreeningResult& result) {
   for (const shedding::ScreeningFigure& figure : result.figures) {
-    std::printf("%.*s: %s\n", static_cast<int>(figure.label.size()), figure.label.data(), figure.text.c_str());
+    std::printf("%.*s: %s\n", static_cast<int>(figure.label.size()), figure.label.data(), figure.Text().c_str());
   }
   const auto line = [](const char* name, const shedding::PlainVerdict& verdict) {
     std::printf("%s: %.*s\n", name, static_cast<int>(verdict.text.size()), verdict.text.data());
@@ -126,7 +126,7 @@ std::optional<shedding::ScreeningCase> CaseOf(std::string_view row) {
 // Re,St,...,viv_ranges of a screened row; a figure not claimed stays empty.
 void AppendRowFigures(std::string& answer, const shedding::ScreeningResult& result) {
   for (std::size_t i = kFirstRowFigure; i < result.figures.size(); ++i) {
-    if (result.figures[i].claimed) answer += result.figures[i].text;
+    if (result.figures[i].claimed) result.figures[i].AppendText(answer);
     answer += ',';
   }
   answer += result.lockIn.key;
@@ -172,13 +172,13 @@ int RunScreenRows(const Invocation& invocation) {
 
   std::fwrite(kCsvHeader.data(), 1, kCsvHeader.size(), stdout);
   shedding::ScreeningResult result;
-  std::string answer;
-  const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row) -> std::string_view {
+  const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row, std::string& line) {
     const auto cylinder = CaseOf(row);
-    if (!cylinder || screening.Screen(*cylinder, result)) return kInputError;
-    answer.clear();
-    AppendRowFigures(answer, result);
-    return answer;
+    if (!cylinder || screening.Screen(*cylinder, result)) {
+      line += kInputError;
+    } else {
+      AppendRowFigures(line, result);
+    }
   });
   if (!readAll) {
     std::fputs("strouhal: cannot read standard input\n", stderr);

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <limits>
 #include <optional>
 
 namespace shedding {
@@ -32,17 +31,14 @@ constexpr std::array<Wide, kLargestPowerUp + 1> kPowersOfTen = [] {
 
 constexpr Wide PowerOfTen(int exponent) { return kPowersOfTen[static_cast<std::size_t>(exponent)]; }
 
-// 10^exponent to within a rounding or two; infinity outside -340..340.
-double NearPowerOfTen(int exponent) {
-  constexpr int kReach = 340;
-  static const std::array<double, 2 * kReach + 1> powers = [] {
-    std::array<double, 2 * kReach + 1> table{};
-    for (int i = -kReach; i <= kReach; ++i) table[static_cast<std::size_t>(i + kReach)] = std::pow(10.0, i);
-    return table;
-  }();
-  if (exponent < -kReach || exponent > kReach) return std::numeric_limits<double>::infinity();
-  return powers[static_cast<std::size_t>(exponent + kReach)];
-}
+// 10^k for |k| <= 22: exact for k >= 0, the nearest double for k < 0.
+constexpr int kLargestExactPower = 22;
+constexpr std::array<double, 2 * kLargestExactPower + 1> kDoublePowers = {
+    1e-22, 1e-21, 1e-20, 1e-19, 1e-18, 1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9, 1e-8,
+    1e-7,  1e-6,  1e-5,  1e-4,  1e-3,  1e-2,  1e-1,  1e0,   1e1,   1e2,   1e3,   1e4,   1e5,   1e6,  1e7,
+    1e8,   1e9,   1e10,  1e11,  1e12,  1e13,  1e14,  1e15,  1e16,  1e17,  1e18,  1e19,  1e20,  1e21, 1e22};
+
+double DoublePower(int exponent) { return kDoublePowers[static_cast<std::size_t>(exponent + kLargestExactPower)]; }
 
 // A positive normal double as f * 2^e, f an integer below 2^53.
 struct Binary {
@@ -74,6 +70,15 @@ int HalfOf(Wide remainder, Wide divisor) {
 std::optional<Split> Scaled(Binary binary, int scale) {
   if (scale >= 0) {
     if (scale > kLargestPowerUp) return std::nullopt;
+    // Usually the product and the shift fit in 64 bits.
+    std::uint64_t narrow = 0;
+    if (binary.e < 0 && binary.e > -64 &&
+        !__builtin_mul_overflow(binary.f, static_cast<std::uint64_t>(PowerOfTen(scale)), &narrow)) {
+      const int shift = -binary.e;
+      const std::uint64_t rest = narrow & ((std::uint64_t{1} << shift) - 1);
+      const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+      return Split{narrow >> shift, rest < half ? -1 : (rest == half ? 0 : 1)};
+    }
     const Wide product = Wide{binary.f} * PowerOfTen(scale);
     if (binary.e >= 0) {
       if (binary.e > 10) return std::nullopt;  // keeps the product far below 2^128
@@ -107,17 +112,51 @@ std::optional<Split> Scaled(Binary binary, int scale) {
   return Split{quotient, remainder ? HalfOf(remainder, divisor) : -1};
 }
 
+// The same split in binary64, for the common case: magnitude * 10^scale
+// (10^|scale| exact) is one correctly rounded operation, off by at most
+// y * 2^-53, so whenever the fraction of the result lies farther than
+// y * 2^-52 from one half the rounding goes the same way as the exact
+// value's. Near an integer the integer part may be off by one, but the
+// value rounds to that integer either way. nullopt: too close to call.
+std::optional<Split> QuicklyScaled(double magnitude, int scale) {
+  if (scale < -kLargestExactPower || scale > kLargestExactPower) return std::nullopt;
+  const double power = DoublePower(scale < 0 ? -scale : scale);
+  const double scaled = scale >= 0 ? magnitude * power : magnitude / power;
+  if (!(scaled < 0x1p53)) return std::nullopt;
+  const auto whole = static_cast<std::uint64_t>(scaled);
+  const double fraction = scaled - static_cast<double>(whole);  // exact below 2^53
+  const double margin = scaled * 0x1p-52;
+  if (fraction < 0.5 - margin) return Split{whole, -1};
+  if (fraction > 0.5 + margin) return Split{whole, 1};
+  return std::nullopt;
+}
+
+std::optional<Split> SplitScaled(double magnitude, Binary binary, int scale) {
+  if (auto quick = QuicklyScaled(magnitude, scale)) return quick;
+  return Scaled(binary, scale);
+}
+
 // Round half to even.
 Wide Rounded(const Split& split) {
   const bool up = split.half > 0 || (split.half == 0 && (split.whole & 1) != 0);
   return split.whole + (up ? 1 : 0);
 }
 
+// The last `count` decimal digits of number, two at a time.
 char* Digits(std::uint64_t number, int count, char* out) {
-  for (int i = count - 1; i >= 0; --i) {
-    out[i] = static_cast<char>('0' + number % 10);
-    number /= 10;
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  int at = count;
+  while (at >= 2) {
+    const auto pair = static_cast<std::size_t>(number % 100) * 2;
+    number /= 100;
+    at -= 2;
+    out[at] = kPairs[pair];
+    out[at + 1] = kPairs[pair + 1];
   }
+  if (at == 1) out[0] = static_cast<char>('0' + number % 10);
   return out + count;
 }
 
@@ -135,23 +174,27 @@ int DigitCount(std::uint64_t number) {
 std::size_t ExactGeneral(double value, int precision, char (&out)[kExactDecimalCapacity]) {
   if (precision == 0) precision = 1;  // as printf reads %.0g
   if (precision < 1 || precision > kMaximumDigits) return 0;
-  const auto binary = Decompose(std::fabs(value));
+  const double magnitude = std::fabs(value);
+  const auto binary = Decompose(magnitude);
   if (!binary) return 0;
 
   // floor(log10) of the value: the binary exponent's estimate or one above
-  // it, told apart by a comparison in double; the exact split then confirms
-  // that the digits to keep number exactly `precision`.
+  // it, told apart by a comparison in double; the split then confirms that
+  // the digits to keep number exactly `precision`.
   const int binaryExponent = binary->e + kMantissaBits;
   int exponent = (binaryExponent * 78913) >> 18;  // floor(binaryExponent * log10(2))
-  if (std::fabs(value) >= NearPowerOfTen(exponent + 1)) ++exponent;
+  if (exponent + 1 >= -kLargestExactPower && exponent + 1 <= kLargestExactPower &&
+      magnitude >= DoublePower(exponent + 1)) {
+    ++exponent;
+  }
   const Wide limit = PowerOfTen(precision);
   const Wide least = PowerOfTen(precision - 1);
-  auto split = Scaled(*binary, precision - 1 - exponent);
+  auto split = SplitScaled(magnitude, *binary, precision - 1 - exponent);
   for (int attempt = 0; split && attempt < 2; ++attempt) {
     const int correction = split->whole >= limit ? 1 : (split->whole < least ? -1 : 0);
     if (correction == 0) break;
     exponent += correction;
-    split = Scaled(*binary, precision - 1 - exponent);
+    split = SplitScaled(magnitude, *binary, precision - 1 - exponent);
   }
   if (!split || split->whole >= limit || split->whole < least) return 0;
   Wide digits = Rounded(*split);
@@ -164,14 +207,10 @@ std::size_t ExactGeneral(double value, int precision, char (&out)[kExactDecimalC
   // exponent notation; trailing zeros of the fraction dropped.
   char* at = out;
   if (std::signbit(value)) *at++ = '-';
-  auto significant = static_cast<std::uint64_t>(digits);
-  int kept = precision;
-  while (kept > 1 && significant % 10 == 0) {
-    significant /= 10;
-    --kept;
-  }
   char text[kMaximumDigits];
-  Digits(significant, kept, text);
+  Digits(static_cast<std::uint64_t>(digits), precision, text);
+  int kept = precision;
+  while (kept > 1 && text[kept - 1] == '0') --kept;
   if (exponent >= -4 && exponent < precision) {
     if (exponent < 0) {
       *at++ = '0';
@@ -194,8 +233,8 @@ std::size_t ExactGeneral(double value, int precision, char (&out)[kExactDecimalC
     }
     *at++ = 'e';
     *at++ = exponent < 0 ? '-' : '+';
-    const int magnitude = std::abs(exponent);
-    at = Digits(static_cast<std::uint64_t>(magnitude), magnitude < 10 ? 2 : DigitCount(static_cast<std::uint64_t>(magnitude)), at);
+    const auto written = static_cast<std::uint64_t>(std::abs(exponent));
+    at = Digits(written, written < 10 ? 2 : DigitCount(written), at);
   }
   return static_cast<std::size_t>(at - out);
 }
@@ -203,11 +242,9 @@ std::size_t ExactGeneral(double value, int precision, char (&out)[kExactDecimalC
 std::size_t ExactFixed(double value, int precision, char (&out)[kExactDecimalCapacity]) {
   if (precision < 0 || precision > kMaximumDigits) return 0;
   const double magnitude = std::fabs(value);
-  std::optional<Split> split;
-  if (magnitude == 0.0) {
-    split = Split{0, -1};
-  } else if (const auto binary = Decompose(magnitude)) {
-    split = Scaled(*binary, precision);
+  std::optional<Split> split = QuicklyScaled(magnitude, precision);
+  if (!split) {
+    if (const auto binary = Decompose(magnitude)) split = Scaled(*binary, precision);
   }
   if (!split) return 0;
   const Wide rounded = Rounded(*split);

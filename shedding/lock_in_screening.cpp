@@ -22,8 +22,6 @@ constexpr double kInLineHighest = 4.5;
 constexpr double kCrossFlowLowest = 3.0;
 constexpr double kCrossFlowHighest = 16.0;
 
-constexpr int kFigureDigits = 4;
-constexpr int kRatioDigits = 3;
 constexpr std::string_view kNotClaimed = "n/a";
 
 struct FigureName {
@@ -81,23 +79,16 @@ class FigureWriter {
  public:
   FigureWriter(ScreeningResult& result, UnitSystem units) : result_(result), units_(units) {}
 
-  void Claim(ScreeningFigureId id, double value, std::string text) {
+  void Claim(ScreeningFigureId id, double value, FigureFormat format = FigureFormat::FourDigits) {
     ScreeningFigure& figure = Named(id);
     figure.value = value;
-    figure.text = std::move(text);
     figure.claimed = true;
-  }
-  void Claim(ScreeningFigureId id, double value, int digits) {
-    ScreeningFigure& figure = Named(id);
-    figure.value = value;
-    FormatGeneralInto(figure.text, value, 0, digits);
-    figure.claimed = true;
+    figure.format = format;
   }
 
   void Disclaim(ScreeningFigureId id) {
     ScreeningFigure& figure = Named(id);
     figure.value = std::numeric_limits<double>::quiet_NaN();
-    figure.text = kNotClaimed;
     figure.claimed = false;
   }
 
@@ -115,6 +106,24 @@ class FigureWriter {
 };
 
 }  // namespace
+
+std::string ScreeningFigure::Text() const {
+  std::string text;
+  AppendText(text);
+  return text;
+}
+
+void ScreeningFigure::AppendText(std::string& text) const {
+  if (!claimed) {
+    text += kNotClaimed;
+    return;
+  }
+  switch (format) {
+    case FigureFormat::FourDigits: AppendGeneral(text, value, 0, 4); break;
+    case FigureFormat::ThreeDigits: AppendGeneral(text, value, 0, 3); break;
+    case FigureFormat::Strouhal: AppendFixed(text, value, kStrouhalTextWidth, kStrouhalTextDecimals); break;
+  }
+}
 
 std::string FieldLabel(ScreeningField field, UnitSystem units) {
   const bool english = units == UnitSystem::English;
@@ -165,18 +174,18 @@ std::optional<ScreeningInputError> LockInScreening::Screen(const ScreeningCase& 
 
   FigureWriter figures(result, units_);
   using enum ScreeningFigureId;
-  figures.Claim(Viscosity, viscosity_, kFigureDigits);
+  figures.Claim(Viscosity, viscosity_);
   const double reynolds = speed * diameter / viscosity_;
-  figures.Claim(Reynolds, reynolds, kFigureDigits);
+  figures.Claim(Reynolds, reynolds);
   const double strouhal = StrouhalFromReynolds(reynolds);
-  figures.Claim(Strouhal, strouhal, StrouhalText(strouhal));
+  figures.Claim(Strouhal, strouhal, FigureFormat::Strouhal);
 
   const bool shedding = reynolds >= kSheddingOnsetReynolds;
   if (shedding) {
     const double frequency = strouhal * speed / diameter;
     const double ratio = frequency / natural;
-    figures.Claim(SheddingFrequency, frequency, kFigureDigits);
-    figures.Claim(FrequencyRatio, ratio, kRatioDigits);
+    figures.Claim(SheddingFrequency, frequency);
+    figures.Claim(FrequencyRatio, ratio, FigureFormat::ThreeDigits);
     const bool inBand = ratio >= bandLow_ && ratio <= bandHigh_;
     result.verdict = inBand ? LockInVerdict::LockIn : LockInVerdict::OutsideBand;
     result.lockIn = inBand ? kLockIn : kOutsideBand;
@@ -188,22 +197,22 @@ std::optional<ScreeningInputError> LockInScreening::Screen(const ScreeningCase& 
   }
 
   const double reduced = speed / (natural * diameter);
-  figures.Claim(ReducedVelocity, reduced, kRatioDigits);
+  figures.Claim(ReducedVelocity, reduced, FigureFormat::ThreeDigits);
   result.inLineRange = shedding && reduced >= kInLineLowest && reduced <= kInLineHighest;
   result.crossFlowRange = shedding && reduced >= kCrossFlowLowest && reduced <= kCrossFlowHighest;
   result.vivRanges = shedding ? kVivRanges[result.inLineRange][result.crossFlowRange] : kNoViv;
 
   const double critical = SpeedForSheddingFrequency(natural, diameter, viscosity_);
-  figures.Claim(CriticalVelocity, critical, kFigureDigits);
+  figures.Claim(CriticalVelocity, critical);
   result.investigate = !(critical > kEurocodeMargin * speed);
   result.eurocode = result.investigate ? kInvestigate : kNeedNotInvestigate;
 
   // When shedding starts above HI * fn, no speed has fs / fn within the band.
   if (OnsetSheddingFrequency(diameter, viscosity_) <= bandHigh_ * natural) {
     const double low = SpeedForSheddingFrequency(bandLow_ * natural, diameter, viscosity_);
-    figures.Claim(LockInSpeedLow, low, kFigureDigits);
+    figures.Claim(LockInSpeedLow, low);
     const double high = SpeedForSheddingFrequency(bandHigh_ * natural, diameter, viscosity_);
-    figures.Claim(LockInSpeedHigh, high, kFigureDigits);
+    figures.Claim(LockInSpeedHigh, high);
   } else {
     figures.Disclaim(LockInSpeedLow);
     figures.Disclaim(LockInSpeedHigh);

@@ -63,12 +63,21 @@ enum class ScreeningFigureId {
 };
 inline constexpr std::size_t kScreeningFigureCount = 9;
 
+// How a figure's text shows its value: printf's %.4g, %.3g, or the
+// Strouhal number's %5.3f as the correlation shows it.
+enum class FigureFormat { FourDigits, ThreeDigits, Strouhal };
+
 struct ScreeningFigure {
   std::string_view key;    // a name for data files: "reynolds_number", ...
   std::string_view label;  // with its unit: "Shedding frequency (Hz)"
   double value = 0.0;      // NaN when not claimed
-  std::string text;        // as shown; "n/a" when not claimed
   bool claimed = false;
+  FigureFormat format = FigureFormat::FourDigits;
+
+  // The value as shown ("1.051"), "n/a" when not claimed; formatted on
+  // request, so that a batch pays only for the texts it writes.
+  std::string Text() const;
+  void AppendText(std::string& text) const;
 };
 
 enum class LockInVerdict { NoShedding, LockIn, OutsideBand };

@@ -67,10 +67,10 @@ TEST(ScreenLockIn, FreshWaterCaseLocksIn) {
   EXPECT_TRUE(result.investigate);
   EXPECT_EQ("investigate", result.eurocode.key);
   // The texts as shown: %.4g, St as %5.3f, ratios %.3g.
-  EXPECT_EQ("9.966e+04", result.Figure(ScreeningFigureId::Reynolds).text);
-  EXPECT_EQ("0.190", result.Figure(ScreeningFigureId::Strouhal).text);
-  EXPECT_EQ("0.95", result.Figure(ScreeningFigureId::FrequencyRatio).text);
-  EXPECT_EQ("1.051", result.Figure(ScreeningFigureId::CriticalVelocity).text);
+  EXPECT_EQ("9.966e+04", result.Figure(ScreeningFigureId::Reynolds).Text());
+  EXPECT_EQ("0.190", result.Figure(ScreeningFigureId::Strouhal).Text());
+  EXPECT_EQ("0.95", result.Figure(ScreeningFigureId::FrequencyRatio).Text());
+  EXPECT_EQ("1.051", result.Figure(ScreeningFigureId::CriticalVelocity).Text());
   EXPECT_EQ("Critical velocity, fs = fn (m/sec)", result.Figure(ScreeningFigureId::CriticalVelocity).label);
 }
 
@@ -116,7 +116,7 @@ TEST(ScreenLockIn, BelowTheOnsetNothingIsClaimedAboutLockIn) {
   for (const auto id : {ScreeningFigureId::SheddingFrequency, ScreeningFigureId::FrequencyRatio}) {
     EXPECT_FALSE(result.Figure(id).claimed);
     EXPECT_TRUE(std::isnan(result.Figure(id).value));
-    EXPECT_EQ("n/a", result.Figure(id).text);
+    EXPECT_EQ("n/a", result.Figure(id).Text());
   }
   EXPECT_FALSE(result.inLineRange || result.crossFlowRange);
   EXPECT_NEAR(1.28873, Value(result, ScreeningFigureId::CriticalVelocity), 1e-5);
