@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include <array>
 #include <optional>
 
 namespace cli {
@@ -22,37 +23,84 @@ std::optional<UnitSystem> UnitsNamed(std::string_view name) {
   return std::nullopt;
 }
 
+std::optional<shedding::Fluid> FluidNamed(std::string_view name) {
+  if (name == "water") return shedding::Fluid::FreshWater;
+  if (name == "seawater") return shedding::Fluid::SeaWater;
+  if (name == "air") return shedding::Fluid::Air;
+  return std::nullopt;
+}
+
+// Options of strouhal screen that take a value.
+constexpr std::array<std::string_view, 8> kScreenValueOptions = {
+    "--fluid", "--temperature", "--viscosity", "--velocity", "--diameter", "--natural-frequency", "--band", "--svg"};
+
+struct OptionValue {
+  std::string_view name;
+  std::string_view value;
+};
+
 // What follows the command word, sorted into options and positional words.
 struct CommandArguments {
   std::optional<UnitSystem> units;
   bool csv = false;
+  bool json = false;
+  std::vector<OptionValue> screenValues;
   std::vector<std::string_view> words;
 };
 
-std::variant<CommandArguments, UsageError> SortArguments(std::span<const char* const> arguments) {
-  constexpr std::string_view kUnitsOption = "--units";
+// An option's value, from "--name value" or "--name=value"; nullopt if the
+// argument is not that option.
+std::optional<std::variant<std::string_view, UsageError>> ValueOf(std::string_view name,
+                                                                   std::span<const char* const> arguments,
+                                                                   std::size_t& i) {
+  const std::string_view argument = arguments[i];
+  if (argument == name) {
+    if (++i == arguments.size()) return UsageError{std::string(name) + " needs a value"};
+    return std::string_view(arguments[i]);
+  }
+  if (argument.size() > name.size() && argument.starts_with(name) && argument[name.size()] == '=') {
+    return argument.substr(name.size() + 1);
+  }
+  return std::nullopt;
+}
+
+std::variant<CommandArguments, UsageError> SortArguments(std::span<const char* const> arguments,
+                                                         bool screen) {
   CommandArguments sorted;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
     if (!argument.starts_with("--")) {
       sorted.words.push_back(argument);
-    } else if (argument == "--csv") {
+      continue;
+    }
+    if (argument == "--csv") {
       sorted.csv = true;
-    } else if (argument == kUnitsOption || argument.starts_with("--units=")) {
-      std::string_view name;
-      if (argument == kUnitsOption) {
-        if (++i == arguments.size()) return UsageError{"--units needs english or metric"};
-        name = arguments[i];
-      } else {
-        name = argument.substr(kUnitsOption.size() + 1);
-      }
+      continue;
+    }
+    if (screen && argument == "--json") {
+      sorted.json = true;
+      continue;
+    }
+    if (auto units = ValueOf("--units", arguments, i)) {
+      if (std::holds_alternative<UsageError>(*units)) return UsageError{"--units needs english or metric"};
+      const std::string_view name = std::get<std::string_view>(*units);
       sorted.units = UnitsNamed(name);
       if (!sorted.units) {
         return UsageError{"unknown units '" + std::string(name) + "' (use english or metric)"};
       }
-    } else {
-      return UsageError{"unknown option '" + std::string(argument) + "'"};
+      continue;
     }
+    bool known = false;
+    for (const std::string_view option : kScreenValueOptions) {
+      if (!screen) break;
+      if (auto value = ValueOf(option, arguments, i)) {
+        if (auto* error = std::get_if<UsageError>(&*value)) return std::move(*error);
+        sorted.screenValues.push_back({option, std::get<std::string_view>(*value)});
+        known = true;
+        break;
+      }
+    }
+    if (!known) return UsageError{"unknown option '" + std::string(argument) + "'"};
   }
   return sorted;
 }
@@ -70,7 +118,7 @@ std::variant<Invocation, UsageError> ParseRelationCommand(Command command,
                       "' (use st, f, d or v)"};
   }
   Invocation invocation{command, *analysis, arguments.units.value_or(UnitSystem::Metric),
-                        arguments.csv, {arguments.words.begin() + 1, arguments.words.end()}};
+                        arguments.csv, {arguments.words.begin() + 1, arguments.words.end()}, {}};
   const std::size_t count = invocation.values.size();
   if (command == Command::Labels) {
     if (invocation.csv) return UsageError{"labels takes no --csv"};
@@ -98,6 +146,53 @@ std::variant<Invocation, UsageError> ParseCorrelateCommand(CommandArguments argu
   return invocation;
 }
 
+std::variant<Invocation, UsageError> ParseScreenCommand(CommandArguments arguments) {
+  if (!arguments.words.empty()) {
+    return UsageError{"screen takes its values as options, not '" + std::string(arguments.words.front()) + "'"};
+  }
+  Invocation invocation;
+  invocation.command = Command::Screen;
+  invocation.units = arguments.units.value_or(UnitSystem::Metric);
+  invocation.csv = arguments.csv;
+  ScreenOptions& screen = invocation.screen;
+  screen.json = arguments.json;
+  for (const auto& [name, value] : arguments.screenValues) {
+    if (name == "--fluid") {
+      screen.fluid = FluidNamed(value);
+      if (!screen.fluid) return UsageError{"unknown fluid '" + std::string(value) + "' (use water, seawater or air)"};
+    } else if (name == "--band") {
+      const std::size_t comma = value.find(',');
+      if (comma == std::string_view::npos || value.find(',', comma + 1) != std::string_view::npos) {
+        return UsageError{"--band needs LO,HI"};
+      }
+      screen.bandLow = value.substr(0, comma);
+      screen.bandHigh = value.substr(comma + 1);
+    } else {
+      std::optional<std::string_view>& field = name == "--temperature" ? screen.temperature
+                                               : name == "--viscosity" ? screen.viscosity
+                                               : name == "--velocity"  ? screen.velocity
+                                               : name == "--diameter"  ? screen.diameter
+                                               : name == "--svg"       ? screen.svgPath
+                                                                       : screen.naturalFrequency;
+      field = value;
+    }
+  }
+  if (screen.fluid.has_value() == screen.viscosity.has_value()) {
+    return UsageError{"screen needs either --fluid with --temperature, or --viscosity"};
+  }
+  if (screen.fluid.has_value() != screen.temperature.has_value()) {
+    return UsageError{"--fluid and --temperature go together"};
+  }
+  const bool caseGiven = screen.velocity || screen.diameter || screen.naturalFrequency;
+  if (invocation.csv) {
+    if (caseGiven) return UsageError{"screen --csv reads V,D,FN from standard input, not the command line"};
+    if (screen.json || screen.svgPath) return UsageError{"screen --csv takes no --json or --svg"};
+  } else if (!(screen.velocity && screen.diameter && screen.naturalFrequency)) {
+    return UsageError{"screen needs --velocity, --diameter and --natural-frequency"};
+  }
+  return invocation;
+}
+
 }  // namespace
 
 std::variant<Invocation, UsageError> ParseCommandLine(std::span<const char* const> arguments) {
@@ -119,15 +214,18 @@ std::variant<Invocation, UsageError> ParseCommandLine(std::span<const char* cons
     command = Command::Labels;
   } else if (first == "correlate") {
     command = Command::Correlate;
+  } else if (first == "screen") {
+    command = Command::Screen;
   } else {
     const char* kind = first.starts_with("--") ? "option" : "command";
     return UsageError{"unknown " + std::string(kind) + " '" + std::string(first) + "'"};
   }
 
-  auto sorted = SortArguments(rest);
+  auto sorted = SortArguments(rest, command == Command::Screen);
   if (auto* error = std::get_if<UsageError>(&sorted)) return std::move(*error);
   auto& commandArguments = std::get<CommandArguments>(sorted);
   if (command == Command::Correlate) return ParseCorrelateCommand(std::move(commandArguments));
+  if (command == Command::Screen) return ParseScreenCommand(std::move(commandArguments));
   return ParseRelationCommand(command, std::move(commandArguments));
 }
 

@@ -2,17 +2,33 @@
 // Turns the arguments into one request, or into the reason they make none.
 // Only arguments that begin with "--" are options: "-1" is a value.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
+#include "shedding/fluid_viscosity.h"
 #include "shedding/shed_analysis.h"
 
 namespace cli {
 
-enum class Command { Solve, Correlate, Labels, Help, Version };
+enum class Command { Solve, Correlate, Labels, Screen, Help, Version };
+
+// strouhal screen: the option values as typed; numbers are read when run.
+struct ScreenOptions {
+  std::optional<shedding::Fluid> fluid;
+  std::optional<std::string_view> temperature;
+  std::optional<std::string_view> viscosity;
+  std::optional<std::string_view> velocity;
+  std::optional<std::string_view> diameter;
+  std::optional<std::string_view> naturalFrequency;
+  std::optional<std::string_view> bandLow;  // --band LO,HI split at its comma
+  std::optional<std::string_view> bandHigh;
+  bool json = false;
+  std::optional<std::string_view> svgPath;
+};
 
 struct Invocation {
   Command command = Command::Help;
@@ -20,6 +36,7 @@ struct Invocation {
   shedding::UnitSystem units = shedding::UnitSystem::Metric;
   bool csv = false;
   std::vector<std::string_view> values;  // solve: V1 V2 V3; correlate: RE...
+  ScreenOptions screen;
 };
 
 struct UsageError {

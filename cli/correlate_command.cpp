@@ -25,10 +25,8 @@ int RunCorrelate(const Invocation& invocation) {
 }
 
 int RunCorrelateRows() {
-  std::string answer;
-  const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row) -> std::string_view {
-    answer = EstimateText(row);
-    return answer;
+  const bool readAll = AnswerEachRow(stdin, stdout, [](std::string_view row, std::string& line) {
+    line += EstimateText(row);
   });
   if (!readAll) {
     std::fputs("strouhal: cannot read standard input\n", stderr);

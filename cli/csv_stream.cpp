@@ -53,8 +53,7 @@ OutputBuffer::OutputBuffer(std::FILE* output) : output_(output) {
 
 OutputBuffer::~OutputBuffer() { Flush(); }
 
-void OutputBuffer::Append(std::string_view text) {
-  pending_.append(text);
+void OutputBuffer::Appended() {
   if (pending_.size() >= kChunkSize) Flush();
 }
 

@@ -34,7 +34,9 @@ class OutputBuffer {
   OutputBuffer(const OutputBuffer&) = delete;
   OutputBuffer& operator=(const OutputBuffer&) = delete;
 
-  void Append(std::string_view text);
+  // Where the next output goes: append to it, then call Appended.
+  std::string& Pending() { return pending_; }
+  void Appended();
 
  private:
   void Flush();
@@ -45,8 +47,9 @@ class OutputBuffer {
 
 bool IsBlank(std::string_view line);
 
-// Writes "row,answer(row)" for every line of input that is not blank.
-// False if the input could not be read.
+// Writes "row,answer" for every line of input that is not blank, where
+// answer(row, line) appends the answer to the output line. False if the
+// input could not be read.
 template <typename Answer>
 bool AnswerEachRow(std::FILE* input, std::FILE* output, Answer answer) {
   LineReader reader(input);
@@ -54,10 +57,12 @@ bool AnswerEachRow(std::FILE* input, std::FILE* output, Answer answer) {
   std::string_view row;
   while (reader.Next(row)) {
     if (IsBlank(row)) continue;
-    writer.Append(row);
-    writer.Append(",");
-    writer.Append(answer(row));
-    writer.Append("\n");
+    std::string& line = writer.Pending();
+    line += row;
+    line += ',';
+    answer(row, line);
+    line += '\n';
+    writer.Appended();
   }
   return !reader.Failed();
 }

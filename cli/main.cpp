@@ -1,5 +1,5 @@
-// strouhal: the Strouhal relation and the Reynolds correlation from the
-// command line and in batches.
+// strouhal: the Strouhal relation, the Reynolds correlation and lock-in
+// screening from the command line and in batches.
 
 #include <cstdio>
 #include <span>
@@ -8,6 +8,7 @@
 #include "cli/command_line.h"
 #include "cli/correlate_command.h"
 #include "cli/exit_codes.h"
+#include "cli/screen_command.h"
 #include "cli/solve_command.h"
 #include "cli/usage_text.h"
 #include "res/program_identity.h"
@@ -22,6 +23,8 @@ int Run(const cli::Invocation& invocation) {
       return invocation.csv ? cli::RunCorrelateRows() : cli::RunCorrelate(invocation);
     case cli::Command::Labels:
       return cli::RunLabels(invocation);
+    case cli::Command::Screen:
+      return invocation.csv ? cli::RunScreenRows(invocation) : cli::RunScreen(invocation);
     case cli::Command::Help:
       std::fwrite(cli::HelpText().data(), 1, cli::HelpText().size(), stdout);
       return cli::kSuccess;

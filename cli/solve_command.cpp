@@ -65,15 +65,16 @@ int RunSolve(const Invocation& invocation) {
 }
 
 int RunSolveRows(const Invocation& invocation) {
-  std::string answer;
-  const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row) -> std::string_view {
+  const int digits = shedding::ResultDigits(invocation.analysis);
+  const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row, std::string& line) {
     const auto fields = SplitFields(row);
-    if (!fields) return kInputError;
-    shedding::ShedOutcome outcome =
-        shedding::SolveShedding(invocation.analysis, invocation.units, Converted(*fields));
-    if (!outcome.solved) return kInputError;
-    answer = std::move(outcome.text);  // outlives the row's outcome until it is written
-    return WithoutLeadingSpaces(answer);
+    const shedding::ShedOutcome outcome =
+        fields ? shedding::SolveSheddingValue(invocation.analysis, Converted(*fields)) : shedding::ShedOutcome{};
+    if (outcome.solved) {
+      shedding::AppendGeneral(line, outcome.value, 0, digits);  // as the single solve's text, unpadded
+    } else {
+      line += kInputError;
+    }
   });
   if (!readAll) {
     std::fputs("strouhal: cannot read standard input\n", stderr);

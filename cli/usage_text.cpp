@@ -10,6 +10,9 @@ constexpr std::string_view kHelp = R"help(Usage:
   strouhal correlate RE...
   strouhal correlate --csv
   strouhal labels FOR [--units english|metric]
+  strouhal screen [--units english|metric] FLUID --velocity V --diameter D
+                  --natural-frequency FN [--band LO,HI] [--json] [--svg FILE]
+  strouhal screen [--units english|metric] FLUID [--band LO,HI] --csv
   strouhal --help
   strouhal --version
 
@@ -52,6 +55,28 @@ Commands:
   labels FOR
       Prints the labels of V1, V2 and V3 for FOR, one a line.
 
+  screen FLUID --velocity V --diameter D --natural-frequency FN
+      Lock-in screening of a circular cylinder of diameter D with natural
+      frequency FN (Hz) in a flow of speed V. FLUID is --fluid water,
+      --fluid seawater (35 g/kg) or --fluid air with --temperature T, or
+      the kinematic viscosity itself as --viscosity NU. Prints one
+      NAME: VALUE line per figure and the verdicts: Re = V*D/NU; St from
+      the correlation; the shedding frequency fs = St*V/D and fs/FN (none
+      below Re 47, where no periodic shedding is expected); lock-in while
+      LO <= fs/FN <= HI; the reduced velocity Vr = V/(FN*D) against the
+      ranges where in-line (1 to 4.5) and cross-flow (3 to 16) VIV start;
+      the critical speed where fs = FN and the speeds of the lock-in band,
+      found on the curve fs(V); and whether vortex shedding need not be
+      investigated (Vcrit > 1.25 V, EN 1991-1-4 E.1.2(3)). Every value
+      must be finite and greater than 1e-40; the temperature must lie
+      within the fluid's data (water 0 to 40 C, air -40 to 100 C).
+
+  screen FLUID --csv
+      Reads rows V,D,FN from standard input and writes a header line, then
+      V,D,FN followed by the figures and verdicts, or V,D,FN,Input Error.
+      A figure that is not claimed is left empty. Blank lines are skipped;
+      a row without exactly three fields is an Input Error.
+
 Options:
   --units english|metric
       Labels lengths in ft and velocities in ft/sec (english), or in m and
@@ -59,6 +84,16 @@ Options:
       consistent set of units works. --units=english works too.
   --csv
       Batch mode: rows from standard input, results on standard output.
+  --fluid water|seawater|air, --temperature T, --viscosity NU
+      The fluid of screen: temperatures in C (metric) or F (english);
+      NU in m^2/sec or ft^2/sec.
+  --band LO,HI
+      The lock-in band of screen as fs/FN (default 0.8,1.2); 0 < LO < 1 < HI.
+  --json
+      screen prints one JSON object instead of NAME: VALUE lines.
+  --svg FILE
+      screen also writes its chart (fs against V, FN, the band and the
+      operating point) to FILE as SVG.
   --help
       Prints this text.
   --version
@@ -91,6 +126,23 @@ Examples:
   $ printf '2e5\n40\n' | strouhal correlate --csv
   2e5,0.196
   40,0.065
+  $ strouhal screen --fluid water --temperature 20 --velocity 1 --diameter 0.1 --natural-frequency 2
+  Kinematic viscosity (m^2/sec): 1.003e-06
+  Reynolds number: 9.966e+04
+  Strouhal number: 0.190
+  Shedding frequency (Hz): 1.9
+  Frequency ratio fs/fn: 0.95
+  Reduced velocity V/(fn D): 5
+  Critical velocity, fs = fn (m/sec): 1.051
+  Lock-in from velocity (m/sec): 0.8387
+  Lock-in up to velocity (m/sec): 1.251
+  Verdict: Lock-in: the shedding frequency lies within the lock-in band around the natural frequency.
+  Eurocode rule: Vortex shedding must be investigated: Vcrit does not exceed 1.25 V (EN 1991-1-4, E.1.2(3)).
+  VIV ranges: Vr is within the range where cross-flow VIV starts (3 to 16; DNV-RP-C205, Sec. 9).
+  $ printf '0.5,0.05,5\n1,0,2\n' | strouhal screen --fluid seawater --temperature 15 --csv
+  V,D,FN,Re,St,fs,fs/fn,Vr,Vcrit,V_lock_in_low,V_lock_in_high,lock_in,eurocode,viv_ranges
+  0.5,0.05,5,2.102e+04,0.197,1.967,0.393,2,1.298,1.033,1.564,outside-band,need-not-investigate,in-line
+  1,0,2,Input Error
   $ strouhal labels v --units english
   Strouhal Number
   Frequency of Vortices (Hz)

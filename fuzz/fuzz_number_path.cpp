@@ -1,5 +1,6 @@
 // The number path: text -> TextToNumber -> SolveShedding (every analysis and
-// unit system) and StrouhalFromReynolds -> text.
+// unit system) and StrouhalFromReynolds -> text, with every precision the
+// formatting shortcuts take.
 //
 // An input is a line such as "0.2,5,0.1": up to three comma-separated numbers
 // for the relation's slots; a fourth and a fifth field, when present, give a
@@ -199,6 +200,25 @@ void CheckFormats(double value, int width, int precision) {
         "FormatFixed is printf's %*.*f in the C locale");
 }
 
+// The exact-integer and binary64 shortcuts decide each rounding on their
+// own, so every precision they take (up to 17 digits) is checked, on the
+// value and on its neighbours, where a rounding boundary is most likely to
+// be misjudged; and appending writes the same text after what is there.
+void CheckEveryShortPrecision(double value) {
+  constexpr int kMostShortcutDigits = 17;
+  const double infinity = std::numeric_limits<double>::infinity();
+  for (const double nearby : {value, std::nextafter(value, infinity), std::nextafter(value, -infinity)}) {
+    for (int precision = 0; precision <= kMostShortcutDigits; ++precision) {
+      CheckFormats(nearby, 0, precision);
+    }
+  }
+  std::string appended = "x,";
+  shedding::AppendGeneral(appended, value, 12, 4);
+  shedding::AppendFixed(appended, value, 5, 3);
+  Check(appended == "x," + PrintfReference('g', value, 12, 4) + PrintfReference('f', value, 5, 3),
+        "AppendGeneral and AppendFixed append what FormatGeneral and FormatFixed return");
+}
+
 // A field as a small integer for the formatting checks, or fallback.
 int FieldAsInt(const std::vector<std::string_view>& fields, std::size_t index, int low, int high,
                int fallback) {
@@ -238,6 +258,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int width = FieldAsInt(fields, 4, 0, 80, 0);
   for (const double value : {inputs[0], inputs[1], inputs[2], whole}) {
     CheckFormats(value, width, precision);
+    CheckEveryShortPrecision(value);
   }
 
   if (size >= sizeof(ShedInputs)) {
@@ -246,6 +267,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const double value : raw) {
       CheckCorrelation(value);
       CheckFormats(value, width, precision);
+      CheckEveryShortPrecision(value);
     }
   }
   return 0;

@@ -12,8 +12,9 @@ packages=(
   qt6-base-dev qt6-qpa-plugins fonts-liberation
   # opening links through the desktop
   xdg-utils
-  # tests and benchmarks: a virtual display and a driver for end-to-end runs
-  libgtest-dev libbenchmark-dev xvfb xdotool
+  # tests and benchmarks: a virtual display and a driver for end-to-end runs,
+  # and xmllint for the SVG charts strouhal writes
+  libgtest-dev libbenchmark-dev xvfb xdotool libxml2-utils
   # the German locale the number tests run under (decimal comma)
   locales
   # install and package tests: the desktop-entry and AppStream validators,

@@ -7,9 +7,6 @@
 namespace shedding {
 namespace {
 
-constexpr int kTextWidth = 5;
-constexpr int kTextDecimals = 3;
-
 double Linear(const CorrelationPoint& low, const CorrelationPoint& high, double reynolds) {
   const double share = (reynolds - low.reynolds) / (high.reynolds - low.reynolds);
   return low.strouhal + share * (high.strouhal - low.strouhal);
@@ -38,7 +35,7 @@ double StrouhalFromReynolds(double reynolds) {
 }
 
 std::string StrouhalText(double strouhal) {
-  return FormatFixed(strouhal, kTextWidth, kTextDecimals);
+  return FormatFixed(strouhal, kStrouhalTextWidth, kStrouhalTextDecimals);
 }
 
 }  // namespace shedding

@@ -33,6 +33,8 @@ inline constexpr std::array<CorrelationPoint, 8> CorrelationTable = {{
 double StrouhalFromReynolds(double reynolds);
 
 // The estimate as shown: "%5.3f".
+inline constexpr int kStrouhalTextWidth = 5;
+inline constexpr int kStrouhalTextDecimals = 3;
 std::string StrouhalText(double strouhal);
 
 }  // namespace shedding

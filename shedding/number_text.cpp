@@ -2,8 +2,12 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <system_error>
+
+#include "shedding/exact_decimal.h"
 
 namespace shedding {
 namespace {
@@ -84,33 +88,79 @@ bool IsBeyondLargest(const DecimalPrefix& prefix) {
   return exponent - leadingZeros > 0;
 }
 
-std::string RightAligned(std::string text, int width) {
-  if (width > 0 && text.size() < static_cast<std::size_t>(width)) {
-    text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+// Clinger's fast path, in one pass over the text: a plain decimal of up to
+// 19 digits forming an integer m <= 2^53, with a decimal exponent e of
+// |e| <= 22, makes m and 10^|e| exact doubles, so one multiplication or
+// division gives the correctly rounded value, as strtod does (binary64
+// arithmetic, as on SSE2). nullopt for every other text.
+std::optional<double> QuicklyConverted(std::string_view text) {
+  constexpr int kMostDigits = 19;  // below 2^64 whatever they are
+  constexpr int kMostExponentDigits = 3;
+  constexpr std::uint64_t kLargestExact = std::uint64_t{1} << 53;
+  constexpr int kLargestPower = 22;
+  static constexpr std::array<double, kLargestPower + 1> kPowers = {
+      1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  while (at < end && IsSpace(*at)) ++at;
+  bool negative = false;
+  if (at < end && (*at == '+' || *at == '-')) negative = *at++ == '-';
+  std::uint64_t mantissa = 0;
+  int digits = 0;
+  int exponent = 0;
+  for (; at < end && IsDigit(*at); ++at, ++digits) mantissa = mantissa * 10 + static_cast<std::uint64_t>(*at - '0');
+  if (at < end && *at == '.') {
+    for (++at; at < end && IsDigit(*at); ++at, ++digits, --exponent) {
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(*at - '0');
+    }
   }
-  return text;
+  if (digits == 0 || digits > kMostDigits || mantissa > kLargestExact) return std::nullopt;
+  if (at < end && (*at == 'e' || *at == 'E')) {
+    ++at;
+    bool exponentNegative = false;
+    if (at < end && (*at == '+' || *at == '-')) exponentNegative = *at++ == '-';
+    int written = 0;
+    int count = 0;
+    for (; at < end && IsDigit(*at); ++at) {
+      if (++count > kMostExponentDigits) return std::nullopt;
+      written = written * 10 + (*at - '0');
+    }
+    exponent += exponentNegative ? -written : written;  // no digits: no exponent, and written is 0
+  }
+  if (exponent < -kLargestPower || exponent > kLargestPower) return std::nullopt;
+  const auto exact = static_cast<double>(mantissa);
+  const double magnitude = exponent >= 0 ? exact * kPowers[static_cast<std::size_t>(exponent)]
+                                         : exact / kPowers[static_cast<std::size_t>(-exponent)];
+  return negative ? -magnitude : magnitude;
 }
 
-// std::to_chars with a precision formats as printf does in the "C" locale.
-std::string Formatted(double value, std::chars_format format, int width, int precision) {
-  std::array<char, 64> small{};
-  const auto [end, error] =
-      std::to_chars(small.data(), small.data() + small.size(), value, format, precision);
-  if (error == std::errc{}) return RightAligned(std::string(small.data(), end), width);
-
-  // Fixed notation of a large magnitude: sign, up to 309 integer digits, point, fraction.
-  constexpr int kDefaultPrecision = 6;  // what a negative precision means
-  const int fractionDigits = precision < 0 ? kDefaultPrecision : precision;
-  std::string large(
-      static_cast<std::size_t>(std::numeric_limits<double>::max_exponent10 + 3 + fractionDigits), '\0');
-  const auto result = std::to_chars(large.data(), large.data() + large.size(), value, format, precision);
-  large.resize(static_cast<std::size_t>(result.ptr - large.data()));
-  return RightAligned(std::move(large), width);
+// Appends the formatted value, right-aligned in width.
+void AppendFormatted(std::string& text, double value, std::chars_format format, int width, int precision) {
+  const std::size_t start = text.size();
+  char exact[kExactDecimalCapacity];
+  const std::size_t length = format == std::chars_format::fixed ? ExactFixed(value, precision, exact)
+                                                                : ExactGeneral(value, precision, exact);
+  if (length != 0) {
+    text.append(exact, length);
+  } else {
+    // Fixed notation of a large magnitude can take a sign, 309 integer digits, a point and the fraction.
+    constexpr int kDefaultPrecision = 6;  // what a negative precision means
+    const int fractionDigits = precision < 0 ? kDefaultPrecision : precision;
+    text.resize(start + static_cast<std::size_t>(std::numeric_limits<double>::max_exponent10 + 3 + fractionDigits));
+    const auto result = std::to_chars(text.data() + start, text.data() + text.size(), value, format, precision);
+    text.resize(static_cast<std::size_t>(result.ptr - text.data()));
+  }
+  const std::size_t written = text.size() - start;
+  if (width > 0 && written < static_cast<std::size_t>(width)) {
+    text.insert(start, static_cast<std::size_t>(width) - written, ' ');
+  }
 }
 
 }  // namespace
 
 double TextToNumber(std::string_view text) {
+  if (const auto quick = QuicklyConverted(text)) return *quick;
   const DecimalPrefix prefix = ScanDecimalPrefix(text);
   if (prefix.unsignedText.empty()) return 0.0;
 
@@ -124,11 +174,23 @@ double TextToNumber(std::string_view text) {
 }
 
 std::string FormatGeneral(double value, int width, int precision) {
-  return Formatted(value, std::chars_format::general, width, precision);
+  std::string text;
+  AppendGeneral(text, value, width, precision);
+  return text;
 }
 
 std::string FormatFixed(double value, int width, int precision) {
-  return Formatted(value, std::chars_format::fixed, width, precision);
+  std::string text;
+  AppendFixed(text, value, width, precision);
+  return text;
+}
+
+void AppendGeneral(std::string& text, double value, int width, int precision) {
+  AppendFormatted(text, value, std::chars_format::general, width, precision);
+}
+
+void AppendFixed(std::string& text, double value, int width, int precision) {
+  AppendFormatted(text, value, std::chars_format::fixed, width, precision);
 }
 
 }  // namespace shedding

@@ -21,4 +21,8 @@ std::string FormatGeneral(double value, int width, int precision);
 // printf's "%<width>.<precision>f" in the "C" locale.
 std::string FormatFixed(double value, int width, int precision);
 
+// The same, appended to text: for batches, which build whole lines.
+void AppendGeneral(std::string& text, double value, int width, int precision);
+void AppendFixed(std::string& text, double value, int width, int precision);
+
 }  // namespace shedding

@@ -31,6 +31,14 @@ double Solve(ShedAnalysis analysis, const ShedInputs& s) {
 }  // namespace
 
 ShedOutcome SolveShedding(ShedAnalysis analysis, UnitSystem units, const ShedInputs& inputs) {
+  ShedOutcome outcome = SolveSheddingValue(analysis, inputs);
+  if (!outcome.solved) return outcome;
+  outcome.text = FormatGeneral(outcome.value, kResultWidth, ResultDigits(analysis));
+  outcome.label = ResultLabel(analysis, units);
+  return outcome;
+}
+
+ShedOutcome SolveSheddingValue(ShedAnalysis analysis, const ShedInputs& inputs) {
   ShedOutcome outcome;
   for (std::size_t slot = 0; slot < inputs.size(); ++slot) {
     // Written so that NaN fails too. A text beyond the double range converts
@@ -42,11 +50,11 @@ ShedOutcome SolveShedding(ShedAnalysis analysis, UnitSystem units, const ShedInp
   }
   outcome.solved = true;
   outcome.value = Solve(analysis, inputs);
-  const int digits =
-      analysis == ShedAnalysis::StrouhalNumber ? kStrouhalDigits : kDimensionalDigits;
-  outcome.text = FormatGeneral(outcome.value, kResultWidth, digits);
-  outcome.label = ResultLabel(analysis, units);
   return outcome;
+}
+
+int ResultDigits(ShedAnalysis analysis) {
+  return analysis == ShedAnalysis::StrouhalNumber ? kStrouhalDigits : kDimensionalDigits;
 }
 
 }  // namespace shedding

@@ -27,4 +27,9 @@ struct ShedOutcome {
 // An input error leaves value, text and label empty.
 ShedOutcome SolveShedding(ShedAnalysis analysis, UnitSystem units, const ShedInputs& inputs);
 
+// The same without text and label, for batches that lay out the value
+// themselves: printf's %.<ResultDigits>g of it is the text without padding.
+ShedOutcome SolveSheddingValue(ShedAnalysis analysis, const ShedInputs& inputs);
+int ResultDigits(ShedAnalysis analysis);
+
 }  // namespace shedding

@@ -128,6 +128,31 @@ TEST(NumberFormatting, MatchesPrintfInTheCLocale) {
   }
 }
 
+// Every precision of %g and %f, on random magnitudes, on halfway cases (an odd
+// multiple of a power of two ends in a 5, so some precision cuts exactly
+// there and must round to even) and on their neighbours.
+TEST(NumberFormatting, EveryPrecisionMatchesPrintf) {
+  std::vector<double> values;
+  std::mt19937_64 random(11);
+  std::uniform_real_distribution<double> exponent(-25.0, 25.0);
+  for (int i = 0; i < 3000; ++i) values.push_back(std::pow(10.0, exponent(random)));
+  for (int odd = 1; odd < 400; odd += 2) {
+    for (int power = -12; power <= 4; ++power) {
+      const double halfway = std::ldexp(odd, power);
+      values.insert(values.end(), {halfway, std::nextafter(halfway, 0.0), std::nextafter(halfway, 1e308)});
+    }
+  }
+  for (double value : values) {
+    for (int precision = 0; precision <= 17; ++precision) {
+      const std::string general = "%." + std::to_string(precision) + "g";
+      const std::string fixed = "%." + std::to_string(precision) + "f";
+      ASSERT_EQ(Printed(general.c_str(), -value), FormatGeneral(-value, 0, precision)) << value;
+      ASSERT_EQ(Printed(general.c_str(), value), FormatGeneral(value, 0, precision)) << value;
+      ASSERT_EQ(Printed(fixed.c_str(), value), FormatFixed(value, 0, precision)) << value;
+    }
+  }
+}
+
 TEST(NumberFormatting, RightAlignsWithoutCuttingLongerTexts) {
   EXPECT_EQ("         0.1", FormatGeneral(0.1, 12, 3));
   EXPECT_EQ("   1.235e+05", FormatGeneral(123456.0, 12, 4));

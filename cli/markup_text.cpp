@@ -1,0 +1,53 @@
+#include "cli/markup_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace cli {
+
+std::string JsonEscaped(std::string_view text) {
+  constexpr std::string_view kHex = "0123456789abcdef";
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      escaped += '\\';
+      escaped += c;
+    } else if (byte < 0x20) {
+      escaped += "\\u00";
+      escaped += kHex[byte >> 4];
+      escaped += kHex[byte & 0xF];
+    } else {
+      escaped += c;
+    }
+  }
+  return escaped;
+}
+
+std::string XmlEscaped(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
+      case '&': escaped += "&amp;"; break;
+      case '<': escaped += "&lt;"; break;
+      case '>': escaped += "&gt;"; break;
+      case '"': escaped += "&quot;"; break;
+      case '\'': escaped += "&apos;"; break;
+      // XML 1.0 has no way to write other control characters at all.
+      default: escaped += static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r' ? '?' : c;
+    }
+  }
+  return escaped;
+}
+
+std::string JsonNumber(double value) {
+  if (!std::isfinite(value)) return "null";
+  std::array<char, 32> digits{};
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  return {digits.data(), result.ptr};
+}
+
+}  // namespace cli

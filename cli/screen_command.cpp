@@ -1,0 +1,190 @@
+#include "cli/screen_command.h"
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <variant>
+
+#include "cli/csv_stream.h"
+#include "cli/exit_codes.h"
+#include "cli/markup_text.h"
+#include "cli/svg_chart.h"
+#include "shedding/lock_in_screening.h"
+#include "shedding/number_text.h"
+#include "shedding/screening_chart.h"
+
+namespace cli {
+namespace {
+
+using shedding::ScreeningField;
+using shedding::ScreeningInputError;
+
+constexpr std::string_view kInputError = "Input Error";
+constexpr std::string_view kCsvHeader =
+    "V,D,FN,Re,St,fs,fs/fn,Vr,Vcrit,V_lock_in_low,V_lock_in_high,lock_in,eurocode,viv_ranges\n";
+constexpr std::size_t kFirstRowFigure = 1;  // rows leave out nu, which the whole batch shares
+
+double NumberOf(const std::optional<std::string_view>& text, double fallback) {
+  return text ? shedding::TextToNumber(*text) : fallback;
+}
+
+shedding::ScreeningConditions ConditionsOf(const Invocation& invocation) {
+  const ScreenOptions& options = invocation.screen;
+  shedding::ScreeningConditions conditions;
+  conditions.units = invocation.units;
+  conditions.fluid = options.fluid;
+  conditions.temperature = NumberOf(options.temperature, 0.0);
+  conditions.viscosity = NumberOf(options.viscosity, 0.0);
+  conditions.bandLow = NumberOf(options.bandLow, shedding::kDefaultBandLow);
+  conditions.bandHigh = NumberOf(options.bandHigh, shedding::kDefaultBandHigh);
+  return conditions;
+}
+
+// What the user typed for the field, as the message quotes it.
+std::string TypedFor(ScreeningField field, const ScreenOptions& options) {
+  const auto typed = [](const std::optional<std::string_view>& text) { return std::string(text.value_or("")); };
+  switch (field) {
+    case ScreeningField::Temperature: return typed(options.temperature);
+    case ScreeningField::Viscosity: return typed(options.viscosity);
+    case ScreeningField::Velocity: return typed(options.velocity);
+    case ScreeningField::Diameter: return typed(options.diameter);
+    case ScreeningField::NaturalFrequency: return typed(options.naturalFrequency);
+    case ScreeningField::Band:
+      return options.bandLow ? typed(options.bandLow) + "," + typed(options.bandHigh)
+                             : shedding::FormatGeneral(shedding::kDefaultBandLow, 0, 6) + "," +
+                                   shedding::FormatGeneral(shedding::kDefaultBandHigh, 0, 6);
+  }
+  return "";
+}
+
+int ReportInputError(const ScreeningInputError& error, const ScreenOptions& options) {
+  std::fprintf(stderr, "%s: \"%s\" %s, got \"%s\"\n", kInputError.data(), error.label.c_str(),
+               error.requirement.c_str(), TypedFor(error.field, options).c_str());
+  return kFailure;
+}
+
+void PrintPlain(const shedding::ScreeningResult& result) {
+  for (const shedding::ScreeningFigure& figure : result.figures) {
+    std::printf("%.*s: %s\n", static_cast<int>(figure.label.size()), figure.label.data(), figure.Text().c_str());
+  }
+  const auto line = [](const char* name, const shedding::PlainVerdict& verdict) {
+    std::printf("%s: %.*s\n", name, static_cast<int>(verdict.text.size()), verdict.text.data());
+  };
+  line("Verdict", result.lockIn);
+  line("Eurocode rule", result.eurocode);
+  line("VIV ranges", result.vivRanges);
+}
+
+std::string JsonString(std::string_view text) { return "\"" + JsonEscaped(text) + "\""; }
+
+std::string JsonVerdict(const shedding::PlainVerdict& verdict) {
+  return "\"verdict\":" + JsonString(verdict.key) + ",\"text\":" + JsonString(verdict.text);
+}
+
+void PrintJson(const Invocation& invocation, const shedding::LockInScreening& screening,
+               const shedding::ScreeningCase& cylinder, const shedding::ScreeningResult& result) {
+  const ScreenOptions& options = invocation.screen;
+  const bool english = invocation.units == shedding::UnitSystem::English;
+  std::string json = "{\"units\":" + JsonString(english ? "english" : "metric");
+  json += ",\"fluid\":" + (options.fluid ? JsonString(shedding::FluidName(*options.fluid)) : "null");
+  json += ",\"temperature\":" +
+          (options.fluid ? JsonNumber(shedding::TextToNumber(*options.temperature)) : std::string("null"));
+  json += ",\"velocity\":" + JsonNumber(cylinder.velocity);
+  json += ",\"diameter\":" + JsonNumber(cylinder.diameter);
+  json += ",\"natural_frequency\":" + JsonNumber(cylinder.naturalFrequency);
+  json += ",\"band\":[" + JsonNumber(screening.BandLow()) + "," + JsonNumber(screening.BandHigh()) + "]";
+  for (const shedding::ScreeningFigure& figure : result.figures) {
+    json += "," + JsonString(figure.key) + ":" + (figure.claimed ? JsonNumber(figure.value) : "null");
+  }
+  json += ",\"lock_in\":{" + JsonVerdict(result.lockIn) + "}";
+  json += ",\"eurocode\":{\"investigate\":" + std::string(result.investigate ? "true" : "false") + "," +
+          JsonVerdict(result.eurocode) + "}";
+  json += ",\"viv_ranges\":{\"in_line\":" + std::string(result.inLineRange ? "true" : "false") +
+          ",\"cross_flow\":" + std::string(result.crossFlowRange ? "true" : "false") + "," +
+          JsonVerdict(result.vivRanges) + "}}\n";
+  std::fwrite(json.data(), 1, json.size(), stdout);
+}
+
+bool WriteFile(std::string_view path, const std::string& contents) {
+  std::ofstream file{std::string(path), std::ios::binary | std::ios::trunc};
+  file << contents;
+  file.close();
+  return static_cast<bool>(file);
+}
+
+// The three fields of a V,D,FN row, or nothing if it has not exactly three.
+std::optional<shedding::ScreeningCase> CaseOf(std::string_view row) {
+  const std::size_t first = row.find(',');
+  if (first == std::string_view::npos) return std::nullopt;
+  const std::size_t second = row.find(',', first + 1);
+  if (second == std::string_view::npos || row.find(',', second + 1) != std::string_view::npos) return std::nullopt;
+  return shedding::ScreeningCase{shedding::TextToNumber(row.substr(0, first)),
+                                 shedding::TextToNumber(row.substr(first + 1, second - first - 1)),
+                                 shedding::TextToNumber(row.substr(second + 1))};
+}
+
+// Re,St,...,viv_ranges of a screened row; a figure not claimed stays empty.
+void AppendRowFigures(std::string& answer, const shedding::ScreeningResult& result) {
+  for (std::size_t i = kFirstRowFigure; i < result.figures.size(); ++i) {
+    if (result.figures[i].claimed) result.figures[i].AppendText(answer);
+    answer += ',';
+  }
+  answer += result.lockIn.key;
+  answer += ',';
+  answer += result.eurocode.key;
+  answer += ',';
+  answer += result.vivRanges.key;
+}
+
+}  // namespace
+
+int RunScreen(const Invocation& invocation) {
+  const ScreenOptions& options = invocation.screen;
+  const auto prepared = shedding::LockInScreening::Prepare(ConditionsOf(invocation));
+  if (const auto* error = std::get_if<ScreeningInputError>(&prepared)) return ReportInputError(*error, options);
+  const auto& screening = std::get<shedding::LockInScreening>(prepared);
+
+  const shedding::ScreeningCase cylinder{shedding::TextToNumber(*options.velocity),
+                                         shedding::TextToNumber(*options.diameter),
+                                         shedding::TextToNumber(*options.naturalFrequency)};
+  shedding::ScreeningResult result;
+  if (const auto error = screening.Screen(cylinder, result)) return ReportInputError(*error, options);
+
+  if (options.json) {
+    PrintJson(invocation, screening, cylinder, result);
+  } else {
+    PrintPlain(result);
+  }
+  if (options.svgPath && !WriteFile(*options.svgPath, SvgChart(shedding::ChartScreening(screening, cylinder, result)))) {
+    std::fprintf(stderr, "strouhal: cannot write %.*s\n", static_cast<int>(options.svgPath->size()),
+                 options.svgPath->data());
+    return kFailure;
+  }
+  return kSuccess;
+}
+
+int RunScreenRows(const Invocation& invocation) {
+  const auto prepared = shedding::LockInScreening::Prepare(ConditionsOf(invocation));
+  if (const auto* error = std::get_if<ScreeningInputError>(&prepared)) {
+    return ReportInputError(*error, invocation.screen);
+  }
+  const auto& screening = std::get<shedding::LockInScreening>(prepared);
+
+  std::fwrite(kCsvHeader.data(), 1, kCsvHeader.size(), stdout);
+  shedding::ScreeningResult result;
+  const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row, std::string& line) {
+    const auto cylinder = CaseOf(row);
+    if (!cylinder || screening.Screen(*cylinder, result)) {
+      line += kInputError;
+    } else {
+      AppendRowFigures(line, result);
+    }
+  });
+  if (!readAll) {
+    std::fputs("strouhal: cannot read standard input\n", stderr);
+    return kFailure;
+  }
+  return kSuccess;
+}
+
+}  // namespace cli

@@ -1,0 +1,133 @@
+#include "cli/svg_chart.h"
+
+#include <algorithm>
+
+#include "cli/markup_text.h"
+#include "shedding/number_text.h"
+
+namespace cli {
+namespace {
+
+constexpr double kWidth = 720;
+constexpr double kHeight = 460;
+constexpr double kLeft = 80;
+constexpr double kRight = 24;
+constexpr double kTop = 48;
+constexpr double kBottom = 64;
+constexpr double kTickLength = 5;
+constexpr double kLegendRow = 18;
+
+constexpr std::string_view kCurveColour = "#1f4e9a";
+constexpr std::string_view kNaturalColour = "#b03a2e";
+constexpr std::string_view kBandColour = "#f2c14e";
+
+std::string Number(double value) { return shedding::FormatFixed(value, 0, 1); }
+
+// Chart values to picture coordinates.
+class Plot {
+ public:
+  explicit Plot(const shedding::ScreeningChart& chart) : chart_(chart) {}
+  double X(double speed) const {
+    const auto& axis = chart_.speedAxis;
+    return kLeft + (speed - axis.lowest) / (axis.highest - axis.lowest) * (kWidth - kLeft - kRight);
+  }
+  double Y(double frequency) const {
+    const auto& axis = chart_.frequencyAxis;
+    const double clamped = std::clamp(frequency, axis.lowest, axis.highest);
+    return kHeight - kBottom - (clamped - axis.lowest) / (axis.highest - axis.lowest) * (kHeight - kTop - kBottom);
+  }
+
+ private:
+  const shedding::ScreeningChart& chart_;
+};
+
+void Text(std::string& svg, double x, double y, std::string_view anchor, std::string_view text,
+          std::string_view extra = {}) {
+  svg += "<text x=\"" + Number(x) + "\" y=\"" + Number(y) + "\" text-anchor=\"" + std::string(anchor) + "\"";
+  if (!extra.empty()) svg += " " + std::string(extra);
+  svg += ">" + XmlEscaped(text) + "</text>\n";
+}
+
+void Line(std::string& svg, double x1, double y1, double x2, double y2, std::string_view style) {
+  svg += "<line x1=\"" + Number(x1) + "\" y1=\"" + Number(y1) + "\" x2=\"" + Number(x2) + "\" y2=\"" +
+         Number(y2) + "\" " + std::string(style) + "/>\n";
+}
+
+void Axes(std::string& svg, const shedding::ScreeningChart& chart, const Plot& plot) {
+  const double bottom = plot.Y(chart.frequencyAxis.lowest);
+  const double left = plot.X(chart.speedAxis.lowest);
+  for (const auto& tick : chart.speedAxis.ticks) {
+    const double x = plot.X(tick.value);
+    Line(svg, x, bottom, x, bottom + kTickLength, "stroke=\"black\"");
+    Text(svg, x, bottom + kTickLength + 14, "middle", tick.label);
+  }
+  for (const auto& tick : chart.frequencyAxis.ticks) {
+    const double y = plot.Y(tick.value);
+    Line(svg, left - kTickLength, y, left, y, "stroke=\"black\"");
+    Text(svg, left - kTickLength - 3, y + 4, "end", tick.label);
+  }
+  Line(svg, left, bottom, plot.X(chart.speedAxis.highest), bottom, "stroke=\"black\"");
+  Line(svg, left, bottom, left, plot.Y(chart.frequencyAxis.highest), "stroke=\"black\"");
+  Text(svg, (kLeft + kWidth - kRight) / 2, kHeight - 18, "middle", chart.speedAxis.title);
+  const double middle = (kTop + kHeight - kBottom) / 2;
+  Text(svg, 20, middle, "middle", chart.frequencyAxis.title,
+       "transform=\"rotate(-90 20 " + Number(middle) + ")\"");
+}
+
+void Legend(std::string& svg, const shedding::ScreeningChart& chart) {
+  const double x = kLeft + 12;
+  double y = kTop + 14;
+  const auto entry = [&](std::string_view swatch, std::string_view label) {
+    svg += std::string(swatch);
+    Text(svg, x + 26, y + 4, "start", label);
+    y += kLegendRow;
+  };
+  entry("<rect x=\"" + Number(x) + "\" y=\"" + Number(y - 5) + "\" width=\"20\" height=\"10\" fill=\"" +
+            std::string(kBandColour) + "\" fill-opacity=\"0.45\"/>\n",
+        chart.bandLabel);
+  entry("<line x1=\"" + Number(x) + "\" y1=\"" + Number(y) + "\" x2=\"" + Number(x + 20) + "\" y2=\"" + Number(y) +
+            "\" stroke=\"" + std::string(kNaturalColour) + "\" stroke-width=\"1.5\" stroke-dasharray=\"6 4\"/>\n",
+        chart.naturalLabel);
+  entry("<line x1=\"" + Number(x) + "\" y1=\"" + Number(y) + "\" x2=\"" + Number(x + 20) + "\" y2=\"" + Number(y) +
+            "\" stroke=\"" + std::string(kCurveColour) + "\" stroke-width=\"2\"/>\n",
+        chart.curveLabel);
+  entry("<circle cx=\"" + Number(x + 10) + "\" cy=\"" + Number(y) + "\" r=\"4\" fill=\"black\"/>\n",
+        chart.operatingLabel);
+}
+
+}  // namespace
+
+std::string SvgChart(const shedding::ScreeningChart& chart) {
+  const Plot plot(chart);
+  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Number(kWidth) + "\" height=\"" + Number(kHeight) +
+         "\" viewBox=\"0 0 " + Number(kWidth) + " " + Number(kHeight) +
+         "\" font-family=\"Liberation Sans, Arial, sans-serif\" font-size=\"12\">\n";
+  svg += "<title>" + XmlEscaped(chart.title) + "</title>\n";
+  svg += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
+  Text(svg, kWidth / 2, 26, "middle", chart.title, "font-size=\"15\" font-weight=\"bold\"");
+
+  const double left = plot.X(chart.speedAxis.lowest);
+  const double right = plot.X(chart.speedAxis.highest);
+  const double bandTop = plot.Y(chart.bandHighFrequency);
+  svg += "<rect x=\"" + Number(left) + "\" y=\"" + Number(bandTop) + "\" width=\"" + Number(right - left) +
+         "\" height=\"" + Number(plot.Y(chart.bandLowFrequency) - bandTop) + "\" fill=\"" + std::string(kBandColour) +
+         "\" fill-opacity=\"0.45\"/>\n";
+  Axes(svg, chart, plot);
+  const double natural = plot.Y(chart.naturalFrequency);
+  Line(svg, left, natural, right, natural,
+       "stroke=\"" + std::string(kNaturalColour) + "\" stroke-width=\"1.5\" stroke-dasharray=\"6 4\"");
+
+  svg += "<polyline fill=\"none\" stroke=\"" + std::string(kCurveColour) + "\" stroke-width=\"2\" points=\"";
+  for (const auto& point : chart.sheddingCurve) {
+    svg += Number(plot.X(point.speed)) + "," + Number(plot.Y(point.frequency)) + " ";
+  }
+  svg += "\"/>\n";
+  svg += "<circle cx=\"" + Number(plot.X(chart.operatingPoint.speed)) + "\" cy=\"" +
+         Number(plot.Y(chart.operatingPoint.frequency)) + "\" r=\"5\" fill=\"black\"/>\n";
+  Legend(svg, chart);
+  svg += "</svg>\n";
+  return svg;
+}
+
+}  // namespace cli

@@ -1,0 +1,27 @@
+#pragma once
+// A chart axis from 0 to a round number, with ticks at round steps.
+
+#include <string>
+#include <vector>
+
+namespace shedding {
+
+struct ChartTick {
+  double value;
+  std::string label;  // printf's %g of the value
+};
+
+struct ChartAxis {
+  std::string title;
+  double lowest = 0.0;
+  double highest = 1.0;
+  std::vector<ChartTick> ticks;  // from lowest to highest, both included
+};
+
+// An axis from 0 to the first multiple of its tick step at or above
+// `largest`, the step being 1, 2 or 5 times a power of ten, chosen so that
+// there are at most `maximumSteps` steps (and as many as that allows).
+// A largest value that is not positive and finite gives the axis 0 to 1.
+ChartAxis ZeroBasedAxis(std::string title, double largest, int maximumSteps = 6);
+
+}  // namespace shedding

@@ -1,0 +1,75 @@
+#include "shedding/shedding_curve.h"
+
+#include <array>
+#include <cmath>
+
+#include "shedding/correlation.h"
+
+namespace shedding {
+namespace {
+
+constexpr std::size_t kPoints = CorrelationTable.size();
+
+double OnsetProduct() { return StrouhalFromReynolds(kSheddingOnsetReynolds) * kSheddingOnsetReynolds; }
+
+// St * Re at a table point: where fs * D^2 / nu stands at its Reynolds number.
+constexpr double Product(const CorrelationPoint& point) { return point.strouhal * point.reynolds; }
+
+// 1 / (1 + slope) for each log-log interval, the slope computed as
+// StrouhalFromReynolds computes it, so that the inverse follows the same curve.
+const std::array<double, kPoints>& InverseExponents() {
+  static const std::array<double, kPoints> exponents = [] {
+    std::array<double, kPoints> result{};
+    for (std::size_t i = 1; i + 1 < kPoints; ++i) {
+      const CorrelationPoint& low = CorrelationTable[i];
+      const CorrelationPoint& high = CorrelationTable[i + 1];
+      const double slope =
+          std::log10(high.strouhal / low.strouhal) / std::log10(high.reynolds / low.reynolds);
+      result[i] = 1.0 / (1.0 + slope);
+    }
+    return result;
+  }();
+  return exponents;
+}
+
+// The Reynolds number at which St(Re) * Re = product, for a product at or
+// above its value at the onset.
+double ReynoldsForProduct(double product) {
+  const CorrelationPoint& first = CorrelationTable[0];
+  const CorrelationPoint& second = CorrelationTable[1];
+  if (product < Product(second)) {
+    // St = a + b*Re on the first interval, so b*Re^2 + a*Re = product.
+    const double b = (second.strouhal - first.strouhal) / (second.reynolds - first.reynolds);
+    const double a = first.strouhal - b * first.reynolds;
+    return (-a + std::sqrt(a * a + 4.0 * b * product)) / (2.0 * b);
+  }
+  std::size_t i = 1;
+  while (i + 1 < kPoints && !(product < Product(CorrelationTable[i + 1]))) ++i;
+  const CorrelationPoint& low = CorrelationTable[i];
+  if (i + 1 == kPoints) return product / low.strouhal;  // St constant from the last point on
+  return low.reynolds * std::pow(product / Product(low), InverseExponents()[i]);
+}
+
+}  // namespace
+
+double SheddingFrequency(double speed, double diameter, double viscosity) {
+  const double reynolds = speed * diameter / viscosity;
+  if (!(reynolds >= kSheddingOnsetReynolds)) return 0.0;
+  return StrouhalFromReynolds(reynolds) * speed / diameter;
+}
+
+double SpeedForSheddingFrequency(double frequency, double diameter, double viscosity) {
+  const double product = frequency * diameter / viscosity * diameter;
+  const double reynolds = product <= OnsetProduct() ? kSheddingOnsetReynolds : ReynoldsForProduct(product);
+  return SpeedForReynolds(reynolds, diameter, viscosity);
+}
+
+double OnsetSheddingFrequency(double diameter, double viscosity) {
+  return OnsetProduct() * viscosity / diameter / diameter;
+}
+
+double SpeedForReynolds(double reynolds, double diameter, double viscosity) {
+  return reynolds * viscosity / diameter;
+}
+
+}  // namespace shedding
