@@ -6,6 +6,9 @@
 // The cursor with this id in the program's resources, or null when there is
 // none or the system cannot make it. The handle is shared; nobody destroys it.
 HCURSOR LoadCursor(UINT id);
-// Sets the cursor shown for the window the pointer is over; returns the last one.
+#ifndef _WIN32
+// Sets the cursor shown for the window the pointer is over; returns the last
+// one. On Windows this and GetSystemMetrics are the system's own.
 HCURSOR SetCursor(HCURSOR cursor);
 int GetSystemMetrics(int index);
+#endif
