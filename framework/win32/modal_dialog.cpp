@@ -54,13 +54,17 @@ INT_PTR DialogResult(HWND hwnd, UINT message, LRESULT result) {
   return TRUE;
 }
 
+// The controls are the dialog's children in template order (icon statics
+// share the id IDC_STATIC, so an id would not name one).
 void SetStaticIcons(const RunningDialog& running) {
+  HWND control = GetWindow(running.hwnd, GW_CHILD);
   for (const DialogItemTemplate& item : running.dialogTemplate->items) {
+    if (!control) break;
     const UINT iconId = IconOfStatic(item);
-    if (!iconId) continue;
-    if (HICON icon = framework_detail::LoadIconResource(iconId)) {
-      SendDlgItemMessageA(running.hwnd, item.id, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    if (HICON icon = iconId ? framework_detail::LoadIconResource(iconId) : nullptr) {
+      SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     }
+    control = GetWindow(control, GW_HWNDNEXT);
   }
 }
 
