@@ -100,20 +100,32 @@ void StopTimer(UINT_PTR id) {
   Timers().erase(id);
 }
 
+// The watchers of WhenFound still waiting, with what each waits for.
+std::map<UINT_PTR, std::string>& Waiting() {
+  static std::map<UINT_PTR, std::string> waiting;
+  return waiting;
+}
+
+void StopWaiting(UINT_PTR id) {
+  StopTimer(id);
+  Waiting().erase(id);
+}
+
 // Calls act once find finds a window, from inside the loop then running;
 // fails the test when nothing is found in time.
 void WhenFound(std::function<HWND()> find, std::function<void(HWND)> act, std::string what) {
   auto id = std::make_shared<UINT_PTR>(0);
   const DWORD start = GetTickCount();
-  *id = StartTimer([id, start, find = std::move(find), act = std::move(act), what = std::move(what)] {
+  *id = StartTimer([id, start, find = std::move(find), act = std::move(act), what] {
     if (HWND found = find()) {
-      StopTimer(*id);
+      StopWaiting(*id);
       act(found);
     } else if (GetTickCount() - start > kAppearTimeoutMs) {
-      StopTimer(*id);
+      StopWaiting(*id);
       ADD_FAILURE() << "no " << what << " appeared";
     }
   });
+  Waiting()[*id] = std::move(what);
 }
 
 std::vector<HWND> ThreadWindows() {
@@ -313,6 +325,7 @@ std::string FromWide(const wchar_t* text) {
 // --- Modal windows ---
 
 INT_PTR RunModal(CDialog& dialog, const std::function<void()>& step) {
+  const std::map<UINT_PTR, std::string> before = Waiting();
   WhenFound(
       [&dialog]() -> HWND {
         HWND hwnd = HandleOf(dialog);
@@ -323,7 +336,15 @@ INT_PTR RunModal(CDialog& dialog, const std::function<void()>& step) {
         CloseIfLeftOpen(hwnd);
       },
       "active dialog");
-  return dialog.DoModal();
+  const INT_PTR result = dialog.DoModal();
+  // What the dialog's steps waited for and never saw fails here, not in a
+  // later test.
+  for (const auto& [id, what] : std::map<UINT_PTR, std::string>(Waiting())) {
+    if (before.contains(id)) continue;
+    StopWaiting(id);
+    ADD_FAILURE() << "no " << what << " appeared";
+  }
+  return result;
 }
 
 void OnNextDialog(const std::function<void(CWnd& dialog)>& step) {
@@ -391,15 +412,22 @@ void OnNextMenu(std::vector<std::string>* items, char choose) {
           SendKeys({VK_ESCAPE});
           return;
         }
-        // Items that share the mnemonic are stepped through by pressing it
-        // again (Wine adds an "&About Wine" item of its own): the last one
-        // is the program's.
-        const char wanted = Lower(choose);
-        int sharing = 0;
-        for (const std::string& text : texts) sharing += Mnemonic(text) == wanted ? 1 : 0;
-        const WORD key = VkKeyScanA(wanted) & 0xFF;
-        for (int i = 0; i < std::max(sharing, 1); ++i) SendKeys({key});
-        if (sharing > 1) SendKeys({VK_RETURN});
+        // The item is clicked, as a user would: Wine executes the first item
+        // with a mnemonic at once, and adds an "&About Wine" item of its own
+        // before the program's, so the last item with the mnemonic is chosen.
+        int chosen = -1;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+          if (Mnemonic(texts[i]) == Lower(choose)) chosen = static_cast<int>(i);
+        }
+        RECT item{};
+        if (chosen < 0 || !GetMenuItemRect(nullptr, menu, static_cast<UINT>(chosen), &item)) {
+          ADD_FAILURE() << "the menu has no item with the mnemonic " << choose;
+          SendKeys({VK_ESCAPE});
+          return;
+        }
+        MovePointer({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+        PressButton(Button::Left, false);
+        PressButton(Button::Left, true);
       },
       "popup menu");
 }
