@@ -369,6 +369,23 @@ bool IsOpen(const CWnd& dialog) { return HandleOf(dialog) && IsWindowVisible(Han
 
 std::string Caption(const CWnd& dialog) { return IsOpen(dialog) ? TextOf(HandleOf(dialog)) : std::string(); }
 
+// Without a window manager there is no frame to click: the close box is
+// the system command it sends.
+void PressCloseBox(const CWnd& dialog) {
+  if (HWND hwnd = ControlWindow(dialog, 0)) {
+    PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Settle();
+  }
+}
+
+void RunSoon(std::function<void()> task) {
+  auto id = std::make_shared<UINT_PTR>(0);
+  *id = StartTimer([id, task = std::move(task)] {
+    StopTimer(*id);
+    task();
+  });
+}
+
 // --- Message boxes ---
 
 struct MessageBoxAnswerer::Poller {
@@ -408,8 +425,9 @@ void OnNextMenu(std::vector<std::string>* items, char choose) {
         std::vector<std::string> texts;
         for (int i = 0; i < GetMenuItemCount(menu); ++i) texts.push_back(MenuItemText(menu, i));
         if (items) *items = texts;
+        // Escape would only step back from a menu opened from the keyboard.
         if (choose == 0) {
-          SendKeys({VK_ESCAPE});
+          EndMenu();
           return;
         }
         // The item is clicked, as a user would: Wine executes the first item
@@ -422,7 +440,7 @@ void OnNextMenu(std::vector<std::string>* items, char choose) {
         RECT item{};
         if (chosen < 0 || !GetMenuItemRect(nullptr, menu, static_cast<UINT>(chosen), &item)) {
           ADD_FAILURE() << "the menu has no item with the mnemonic " << choose;
-          SendKeys({VK_ESCAPE});
+          EndMenu();
           return;
         }
         MovePointer({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
@@ -430,6 +448,24 @@ void OnNextMenu(std::vector<std::string>* items, char choose) {
         PressButton(Button::Left, true);
       },
       "popup menu");
+}
+
+bool OpensMenu(const std::function<void()>& action) {
+  bool opened = false;
+  auto id = std::make_shared<UINT_PTR>(0);
+  *id = StartTimer([id, &opened] {
+    for (HWND hwnd : ThreadWindows()) {
+      if (IsClass(hwnd, "#32768") && IsWindowVisible(hwnd)) {
+        StopTimer(*id);
+        opened = true;
+        EndMenu();
+        return;
+      }
+    }
+  });
+  action();
+  StopTimer(*id);
+  return opened;
 }
 
 // --- Keyboard ---
@@ -536,6 +572,9 @@ void EnableControl(const CWnd& dialog, int id, bool enable) {
 }
 
 // --- What the user sees ---
+
+// Windows statics never take the keyboard focus, links included.
+bool LinksTakeTheFocus() { return false; }
 
 int FocusedId() {
   HWND focus = GetFocus();
@@ -652,6 +691,14 @@ HCURSOR CursorOver(const CWnd& dialog, int id) {
     if (cursor == LoadCursorA(nullptr, system)) return nullptr;
   }
   return cursor;
+}
+
+POINT CursorHotSpot(HCURSOR cursor) {
+  ICONINFO info{};
+  if (!cursor || !GetIconInfo(cursor, &info)) return {};
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  return {static_cast<LONG>(info.xHotspot), static_cast<LONG>(info.yHotspot)};
 }
 
 std::string AccessibleName(const CWnd& dialog, int id) {
