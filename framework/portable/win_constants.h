@@ -46,8 +46,6 @@ constexpr UINT TTM_RELAYEVENT = WM_USER + 7;  // 0x0407
 // Standard command ids.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
-constexpr int IDC_STATIC = -1;
-constexpr UINT ID_HELP = 0xE146;
 
 // System commands.
 constexpr UINT SC_MINIMIZE = 0xF020;

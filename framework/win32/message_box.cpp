@@ -1,0 +1,10 @@
+#include "framework/message_box.h"
+
+#include "framework/internal/framework_access.h"
+#include "framework/win32/modal_dialog.h"
+
+int AfxMessageBox(const char* text, UINT type, UINT) {
+  // An OK box asked without an icon gets the framework's default one.
+  if ((type & MB_ICONMASK) == 0 && (type & MB_TYPEMASK) == MB_OK) type |= MB_ICONEXCLAMATION;
+  return MessageBoxA(DefaultModalOwner(), text ? text : "", framework_detail::ApplicationTitle().c_str(), type);
+}
