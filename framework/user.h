@@ -1,20 +1,13 @@
 #pragma once
-// Cursors and system metrics.
+// Cursors, system metrics and colours. SetCursor, GetSystemMetrics and
+// GetSysColor are the system's own on Windows, the framework's elsewhere.
 
 #include "framework/win_types.h"
+
+#ifndef _WIN32
+#include "framework/portable/win_user.h"
+#endif
 
 // The cursor with this id in the program's resources, or null when there is
 // none or the system cannot make it. The handle is shared; nobody destroys it.
 HCURSOR LoadCursor(UINT id);
-#ifndef _WIN32
-// Sets the cursor shown for the window the pointer is over; returns the last
-// one. On Windows this and GetSystemMetrics are the system's own.
-HCURSOR SetCursor(HCURSOR cursor);
-int GetSystemMetrics(int index);
-#endif
-// The desktop's colour for a kind of element (COLOR_WINDOW, COLOR_WINDOWTEXT,
-// COLOR_HIGHLIGHT, COLOR_BTNFACE, COLOR_GRAYTEXT): what the user's colour
-// scheme paints it with, dark or light. On Windows the system's own.
-#ifndef _WIN32
-COLORREF GetSysColor(int index);
-#endif

@@ -1,0 +1,13 @@
+#pragma once
+// The classic user-interface functions the program calls, for systems that
+// lack <windows.h>; the framework's backend implements them.
+
+#include "framework/portable/win_types.h"
+
+// Sets the cursor shown for the window the pointer is over; returns the last one.
+HCURSOR SetCursor(HCURSOR cursor);
+int GetSystemMetrics(int index);
+// The desktop's colour for a kind of element (COLOR_WINDOW, COLOR_WINDOWTEXT,
+// COLOR_HIGHLIGHT, COLOR_BTNFACE, COLOR_GRAYTEXT): what the user's colour
+// scheme paints it with, dark or light.
+COLORREF GetSysColor(int index);
