@@ -5,7 +5,7 @@
 
 namespace {
 
-enum MainMenuChoice { kCalculateStrouhal = 0, kCorrelation = 1 };
+enum MainMenuChoice { kCalculateStrouhal = 0, kCorrelation = 1, kLockInScreening = 2 };
 
 }  // namespace
 
@@ -34,6 +34,7 @@ void CMainSelectDlg::FillAnalysisList() {
   analysisList.ResetContent();
   analysisList.InsertString(kCalculateStrouhal, "Calculate Strouhal Number");
   analysisList.InsertString(kCorrelation, "Strouhal and Reynolds Number Correlation");
+  analysisList.InsertString(kLockInScreening, "Lock-in Screening");
 }
 
 BOOL CMainSelectDlg::OnInitDialog() {
@@ -86,6 +87,9 @@ void CMainSelectDlg::OnSelchangeAnalysisSelect() {
       break;
     case kCorrelation:
       correlationDlg.DoModal();
+      break;
+    case kLockInScreening:
+      screeningDlg.DoModal();
       break;
     default:
       break;

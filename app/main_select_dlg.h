@@ -5,6 +5,7 @@
 #include "dialogs/calculator_dlg.h"
 #include "dialogs/contact_dlg.h"
 #include "dialogs/correlation_dlg.h"
+#include "dialogs/screening_dlg.h"
 #include "framework/afxwin.h"
 
 class CMainSelectDlg : public CDialog {
@@ -31,6 +32,7 @@ class CMainSelectDlg : public CDialog {
   CCalculatorDlg calculatorDlg;
   CCorrelationDlg correlationDlg;
   CContactDlg contactDlg;
+  CScreeningDlg screeningDlg;
   CListBox analysisList;
   HICON icon;
 };

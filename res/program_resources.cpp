@@ -7,7 +7,7 @@ namespace resources {
 const ResourceModule& ProgramResources() {
   static constexpr const DialogTemplate* kDialogs[] = {
       &kAboutBoxTemplate,   &kMainSelectTemplate, &kCalculatorTemplate,
-      &kCorrelationTemplate, &kContactTemplate,
+      &kCorrelationTemplate, &kContactTemplate,   &kScreeningTemplate,
   };
   static constexpr const IconResource* kIcons[] = {&kMainFrameIcon};
   static constexpr const CursorResource* kCursors[] = {&kLinkHandCursor};

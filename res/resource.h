@@ -8,6 +8,7 @@ constexpr unsigned IDD_MAIN_SELECT = 102;
 constexpr unsigned IDD_CALCULATOR = 129;
 constexpr unsigned IDD_CORRELATION = 130;
 constexpr unsigned IDD_CONTACT = 132;
+constexpr unsigned IDD_SCREENING = 134;
 
 // Strings, icons, cursors.
 constexpr unsigned IDS_ABOUTBOX = 101;
@@ -45,3 +46,24 @@ constexpr int IDC_REYNOLDS_INPUT = 1013;
 // Contact dialog (132).
 constexpr int IDC_MAIL_LINK = 1018;
 constexpr int IDC_WEB_LINK = 1020;
+
+// Lock-in screening dialog (134).
+constexpr int IDC_SCREEN_UNITS = 1030;
+constexpr int IDC_SCREEN_FLUID = 1031;
+constexpr int IDC_TEMPERATURE_LABEL = 1032;
+constexpr int IDC_TEMPERATURE = 1033;
+constexpr int IDC_VISCOSITY_LABEL = 1034;
+constexpr int IDC_VISCOSITY = 1035;
+constexpr int IDC_VELOCITY_LABEL = 1036;
+constexpr int IDC_VELOCITY = 1037;
+constexpr int IDC_DIAMETER_LABEL = 1038;
+constexpr int IDC_DIAMETER = 1039;
+constexpr int IDC_NATURAL_FREQUENCY = 1040;
+constexpr int IDC_BAND_LOW = 1041;
+constexpr int IDC_BAND_HIGH = 1042;
+constexpr int IDC_SCREEN_RESULTS = 1043;
+// The figures' labels and values, in the order of the core's figures.
+constexpr int IDC_FIGURE_LABEL_FIRST = 1050;  // 1050 to 1058
+constexpr int IDC_FIGURE_VALUE_FIRST = 1060;  // 1060 to 1068
+constexpr int IDC_VERDICT = 1070;
+constexpr int IDC_CHART = 1071;

@@ -11,3 +11,5 @@ int CListBox::InsertString(int index, const char* text) {
 }
 
 int CListBox::GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
+
+int CListBox::SetCurSel(int index) { return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index))); }

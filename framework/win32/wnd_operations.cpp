@@ -27,6 +27,8 @@ CString CWnd::GetWindowText() const {
 
 DWORD CWnd::GetStyle() const { return static_cast<DWORD>(GetWindowLongA(Bound("GetStyle"), GWL_STYLE)); }
 
+BOOL CWnd::EnableWindow(BOOL enable) { return ::EnableWindow(Bound("EnableWindow"), enable); }
+
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add) {
   HWND hwnd = Bound("ModifyStyle");
   const DWORD style = GetStyle();

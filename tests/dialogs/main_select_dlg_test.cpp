@@ -20,7 +20,8 @@ using namespace gui_test;
 namespace {
 
 const std::string kAboutItem = "&About VortexCalc...";
-const std::vector<std::string> kEntries{"Calculate Strouhal Number", "Strouhal and Reynolds Number Correlation"};
+const std::vector<std::string> kEntries{"Calculate Strouhal Number", "Strouhal and Reynolds Number Correlation",
+                                        "Lock-in Screening"};
 
 // Runs step in the next dialog, recording its caption, then closes it with
 // Escape as a user would.
@@ -78,12 +79,18 @@ TEST_F(MainSelectDlgTest, ChoosingCalculateOpensTheCalculatorAgainAndAgain) {
   EXPECT_TRUE(boxes.Seen().empty());
 }
 
-TEST_F(MainSelectDlgTest, TheSecondEntryOpensTheCorrelationAndTheButtonTheContactDialog) {
+TEST_F(MainSelectDlgTest, TheOtherEntriesOpenTheCorrelationAndTheScreeningAndTheButtonTheContactDialog) {
   RunModal(mainDialog, [&] {
     std::string caption;
     ExpectDialogNext(caption);
     ClickRow(mainDialog, IDC_ANALYSIS_SELECT, 1);
     EXPECT_EQ(caption, "Strouhal and Reynolds Number Correlation");
+    EXPECT_EQ(ListSelection(mainDialog, IDC_ANALYSIS_SELECT), LB_ERR);
+
+    caption.clear();
+    ExpectDialogNext(caption);
+    ClickRow(mainDialog, IDC_ANALYSIS_SELECT, 2);
+    EXPECT_EQ(caption, "Lock-in Screening");
     EXPECT_EQ(ListSelection(mainDialog, IDC_ANALYSIS_SELECT), LB_ERR);
 
     caption.clear();
@@ -117,9 +124,10 @@ TEST_F(MainSelectDlgTest, TheKeyboardReachesEveryEntryOfTheList) {
   // list decides which.
   const Case cases[] = {{"Down", Key::Down, kNoModifier, "Strouhal Number Calculator"},
                         {"Home", Key::Home, kNoModifier, "Strouhal Number Calculator"},
-                        {"End", Key::End, kNoModifier, "Strouhal and Reynolds Number Correlation"},
-                        {"Ctrl+End", Key::End, kControl, "Strouhal and Reynolds Number Correlation"},
-                        {"Page Down", Key::PageDown, kNoModifier, "Strouhal and Reynolds Number Correlation"}};
+                        {"End", Key::End, kNoModifier, "Lock-in Screening"},
+                        {"Ctrl+End", Key::End, kControl, "Lock-in Screening"},
+                        // The list shows its three entries: a page reaches the last.
+                        {"Page Down", Key::PageDown, kNoModifier, "Lock-in Screening"}};
   RunModal(mainDialog, [&] {
     for (const Case& c : cases) {
       PressKey(Key::Tab);

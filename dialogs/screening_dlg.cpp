@@ -1,0 +1,200 @@
+#include "dialogs/screening_dlg.h"
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "dialogs/blank_text.h"
+#include "res/resource.h"
+#include "shedding/number_text.h"
+
+namespace {
+
+using shedding::ScreeningField;
+using shedding::ScreeningFigureId;
+
+constexpr int kMetric = static_cast<int>(shedding::UnitSystem::Metric);
+// The fluid list: the fluids whose viscosity the core knows, then one whose
+// viscosity the user types.
+constexpr int kOtherFluid = static_cast<int>(shedding::kFluids.size());
+constexpr const char* kOtherFluidText = "other (viscosity typed)";
+constexpr const char* kStartTemperature = "20";
+
+std::string SpeedUnit(shedding::UnitSystem units) {
+  return units == shedding::UnitSystem::English ? "ft/sec" : "m/sec";
+}
+
+// What a screen reader says of the chart: what it plots, the speeds of the
+// lock-in band, and where the operating point lies.
+std::string ChartDescription(const shedding::ScreeningResult& result, const shedding::ScreeningChart& chart,
+                             shedding::UnitSystem units) {
+  const std::string unit = " " + SpeedUnit(units);
+  std::string text = "Chart of the shedding frequency against the flow velocity, from 0 to " +
+                     chart.speedAxis.ticks.back().label + unit + ", with the natural frequency of " +
+                     shedding::FormatGeneral(chart.naturalFrequency, 0, 4) + " Hz. ";
+  const shedding::ScreeningFigure& low = result.Figure(ScreeningFigureId::LockInSpeedLow);
+  const shedding::ScreeningFigure& high = result.Figure(ScreeningFigureId::LockInSpeedHigh);
+  const std::string operating = "The operating point, " + shedding::FormatGeneral(chart.operatingPoint.speed, 0, 4) + unit;
+  if (result.verdict == shedding::LockInVerdict::NoShedding) {
+    return text + operating + ", lies below the onset of periodic shedding.";
+  }
+  if (low.claimed && high.claimed) {
+    text += "Lock-in is expected between " + low.Text() + " and " + high.Text() + unit + ". ";
+  }
+  return text + operating + ", lies " + (result.verdict == shedding::LockInVerdict::LockIn ? "inside" : "outside") +
+         " the lock-in band.";
+}
+
+}  // namespace
+
+CScreeningDlg::CScreeningDlg(CWnd* parent) : CDialog(IDD_SCREENING, parent) {}
+
+const MessageMap& CScreeningDlg::GetThisMessageMap() {
+  static const MessageMap map = [] {
+    MessageMapBuilder<CScreeningDlg> builder(CDialog::GetThisMessageMap());
+    builder.Notification(LBN_SELCHANGE, IDC_SCREEN_UNITS, &CScreeningDlg::OnSelchangeUnits)
+        .Notification(LBN_SELCHANGE, IDC_SCREEN_FLUID, &CScreeningDlg::OnSelchangeFluid);
+    for (const int input : {IDC_TEMPERATURE, IDC_VISCOSITY, IDC_VELOCITY, IDC_DIAMETER, IDC_NATURAL_FREQUENCY,
+                            IDC_BAND_LOW, IDC_BAND_HIGH}) {
+      builder.Notification(EN_CHANGE, input, &CScreeningDlg::OnChangeInput);
+    }
+    return builder.Build();
+  }();
+  return map;
+}
+
+void CScreeningDlg::DoDataExchange(CDataExchange* dx) {
+  CDialog::DoDataExchange(dx);
+  DDX_Control(dx, IDC_SCREEN_UNITS, unitsList);
+  DDX_Control(dx, IDC_SCREEN_FLUID, fluidList);
+  DDX_Control(dx, IDC_TEMPERATURE_LABEL, temperatureLabel);
+  DDX_Control(dx, IDC_TEMPERATURE, temperatureInput);
+  DDX_Control(dx, IDC_VISCOSITY_LABEL, viscosityLabel);
+  DDX_Control(dx, IDC_VISCOSITY, viscosityInput);
+  DDX_Control(dx, IDC_VELOCITY_LABEL, velocityLabel);
+  DDX_Control(dx, IDC_VELOCITY, velocityInput);
+  DDX_Control(dx, IDC_DIAMETER_LABEL, diameterLabel);
+  DDX_Control(dx, IDC_DIAMETER, diameterInput);
+  DDX_Control(dx, IDC_NATURAL_FREQUENCY, naturalFrequencyInput);
+  DDX_Control(dx, IDC_BAND_LOW, bandLowInput);
+  DDX_Control(dx, IDC_BAND_HIGH, bandHighInput);
+  DDX_Control(dx, IDC_SCREEN_RESULTS, resultsGroup);
+  for (std::size_t row = 0; row < figureLabels.size(); ++row) {
+    DDX_Control(dx, IDC_FIGURE_LABEL_FIRST + static_cast<int>(row), figureLabels[row]);
+    DDX_Control(dx, IDC_FIGURE_VALUE_FIRST + static_cast<int>(row), figureValues[row]);
+  }
+  DDX_Control(dx, IDC_VERDICT, verdict);
+  DDX_Control(dx, IDC_CHART, chart);
+
+  // Entries go in at explicit indices, so each row stays its code.
+  unitsList.ResetContent();
+  for (int index = 0; index < shedding::kUnitSystemCount; ++index) {
+    unitsList.InsertString(index, shedding::kUnitSystemListTexts[static_cast<std::size_t>(index)]);
+  }
+  unitsList.SetCurSel(kMetric);
+  fluidList.ResetContent();
+  for (std::size_t index = 0; index < shedding::kFluids.size(); ++index) {
+    fluidList.InsertString(static_cast<int>(index), std::string(shedding::FluidName(shedding::kFluids[index])).c_str());
+  }
+  fluidList.InsertString(kOtherFluid, kOtherFluidText);
+  fluidList.SetCurSel(0);
+
+  temperatureInput.SetWindowText(kStartTemperature);
+  for (CEdit* input : {&viscosityInput, &velocityInput, &diameterInput, &naturalFrequencyInput}) {
+    input->SetWindowText(kBlankText);
+  }
+  bandLowInput.SetWindowText(shedding::FormatGeneral(shedding::kDefaultBandLow, 0, 6).c_str());
+  bandHighInput.SetWindowText(shedding::FormatGeneral(shedding::kDefaultBandHigh, 0, 6).c_str());
+  RelabelInputs();
+  EnableFluidInputs();
+  HideResult();
+}
+
+void CScreeningDlg::RelabelInputs() {
+  const auto units = static_cast<shedding::UnitSystem>(unitsList.GetCurSel());
+  temperatureLabel.SetWindowText(shedding::FieldLabel(ScreeningField::Temperature, units).c_str());
+  viscosityLabel.SetWindowText(shedding::FieldLabel(ScreeningField::Viscosity, units).c_str());
+  velocityLabel.SetWindowText(shedding::FieldLabel(ScreeningField::Velocity, units).c_str());
+  diameterLabel.SetWindowText(shedding::FieldLabel(ScreeningField::Diameter, units).c_str());
+}
+
+void CScreeningDlg::EnableFluidInputs() {
+  const bool typed = fluidList.GetCurSel() == kOtherFluid;
+  temperatureInput.EnableWindow(!typed);
+  viscosityInput.EnableWindow(typed);
+}
+
+void CScreeningDlg::HideResult() {
+  resultsGroup.ShowWindow(SW_HIDE);
+  for (std::size_t row = 0; row < figureLabels.size(); ++row) {
+    figureLabels[row].ShowWindow(SW_HIDE);
+    figureValues[row].ShowWindow(SW_HIDE);
+    figureValues[row].SetWindowText(kBlankText);
+  }
+  verdict.ShowWindow(SW_HIDE);
+  chart.ShowWindow(SW_HIDE);
+}
+
+void CScreeningDlg::ShowResult(const shedding::ScreeningResult& result, shedding::ScreeningChart chartData) {
+  for (std::size_t row = 0; row < figureLabels.size(); ++row) {
+    const shedding::ScreeningFigure& figure = result.figures[row];
+    figureLabels[row].SetWindowText(std::string(figure.label).c_str());
+    figureValues[row].SetWindowText(figure.Text().c_str());
+  }
+  verdict.SetWindowText(
+      (std::string(result.lockIn.text) + "\n" + std::string(result.eurocode.text) + "\n" + std::string(result.vivRanges.text))
+          .c_str());
+  const auto units = static_cast<shedding::UnitSystem>(unitsList.GetCurSel());
+  chart.SetWindowText(ChartDescription(result, chartData, units).c_str());
+  chart.SetChart(std::move(chartData));
+
+  resultsGroup.ShowWindow(SW_SHOW);
+  for (std::size_t row = 0; row < figureLabels.size(); ++row) {
+    figureLabels[row].ShowWindow(SW_SHOW);
+    figureValues[row].ShowWindow(SW_SHOW);
+  }
+  verdict.ShowWindow(SW_SHOW);
+  chart.ShowWindow(SW_SHOW);
+}
+
+void CScreeningDlg::OnSelchangeUnits() {
+  RelabelInputs();
+  HideResult();
+}
+
+void CScreeningDlg::OnSelchangeFluid() {
+  EnableFluidInputs();
+  HideResult();
+}
+
+void CScreeningDlg::OnChangeInput() { HideResult(); }
+
+void CScreeningDlg::OnOK() {
+  const auto number = [](const CEdit& input) { return shedding::TextToNumber(input.GetWindowText().str()); };
+  shedding::ScreeningConditions conditions;
+  conditions.units = static_cast<shedding::UnitSystem>(unitsList.GetCurSel());
+  if (const int fluid = fluidList.GetCurSel(); fluid != kOtherFluid) {
+    conditions.fluid = shedding::kFluids[static_cast<std::size_t>(fluid)];
+    conditions.temperature = number(temperatureInput);
+  } else {
+    conditions.viscosity = number(viscosityInput);
+  }
+  conditions.bandLow = number(bandLowInput);
+  conditions.bandHigh = number(bandHighInput);
+  const shedding::ScreeningCase cylinder{number(velocityInput), number(diameterInput), number(naturalFrequencyInput)};
+
+  std::optional<shedding::ScreeningInputError> error;
+  auto prepared = shedding::LockInScreening::Prepare(conditions);
+  shedding::ScreeningResult result;
+  if (const auto* failed = std::get_if<shedding::ScreeningInputError>(&prepared)) {
+    error = *failed;
+  } else {
+    error = std::get<shedding::LockInScreening>(prepared).Screen(cylinder, result);
+  }
+  if (error) {
+    AfxMessageBox(("Input Error\n\n" + error->label + " " + error->requirement + ".").c_str(), MB_OK, 0);
+    return;
+  }
+  const auto& screening = std::get<shedding::LockInScreening>(prepared);
+  ShowResult(result, shedding::ChartScreening(screening, cylinder, result));
+}
