@@ -45,3 +45,14 @@ readonly CONTACT_WEB_LINK_AREA=(45 70 209 11)
 readonly ABOUT_TITLE='^About VortexCalc$'
 readonly ABOUT_FONT=("MS Sans Serif" 8)
 readonly ABOUT_ICON=(11 17 20 20)
+
+# Lock-in screening (template 134)
+readonly MAIN_ROW_SCREENING=2
+readonly SCREENING_TITLE='^Lock-in Screening$'
+readonly SCREENING_VELOCITY=(14 173 60 13)
+readonly SCREENING_DIAMETER=(14 199 60 13)
+readonly SCREENING_NATURAL_FREQUENCY=(14 225 60 13)
+readonly SCREENING_CALCULATE=(7 260 56 16)
+readonly SCREENING_RETURN=(71 260 56 16)
+readonly SCREENING_RATIO_VALUE=(233 113 45 12)
+readonly SCREENING_CHART=(291 8 242 268)
