@@ -1,11 +1,11 @@
-#include "platform/class_registry.h"
+#include "platform/freedesktop/class_registry.h"
 
 #include <array>
 #include <cstring>
 #include <utility>
 
 #include "platform/ascii_case.h"
-#include "platform/xdg_locations.h"
+#include "platform/freedesktop/xdg_locations.h"
 
 namespace platform {
 namespace {

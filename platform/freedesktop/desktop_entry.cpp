@@ -1,10 +1,10 @@
-#include "platform/desktop_entry.h"
+#include "platform/freedesktop/desktop_entry.h"
 
 #include <utility>
 #include <vector>
 
-#include "platform/command_words.h"
-#include "platform/key_file.h"
+#include "platform/freedesktop/command_words.h"
+#include "platform/freedesktop/key_file.h"
 
 namespace platform {
 namespace {

@@ -5,9 +5,9 @@
 // commands as it split them. The show command is not used: the desktop
 // decides how a new window appears.
 
-#include "platform/class_registry.h"
+#include "platform/freedesktop/class_registry.h"
+#include "platform/freedesktop/text_file.h"
 #include "platform/services.h"
-#include "platform/text_file.h"
 
 namespace platform {
 

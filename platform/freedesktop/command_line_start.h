@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/handed_out_commands.h"
+#include "platform/freedesktop/handed_out_commands.h"
 #include "platform/services.h"
 
 namespace platform {

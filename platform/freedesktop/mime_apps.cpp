@@ -1,8 +1,8 @@
-#include "platform/mime_apps.h"
+#include "platform/freedesktop/mime_apps.h"
 
 #include <algorithm>
 
-#include "platform/key_file.h"
+#include "platform/freedesktop/key_file.h"
 
 namespace platform {
 namespace {

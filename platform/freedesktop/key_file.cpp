@@ -1,6 +1,6 @@
-#include "platform/key_file.h"
+#include "platform/freedesktop/key_file.h"
 
-#include "platform/text_parts.h"
+#include "platform/freedesktop/text_parts.h"
 
 namespace platform {
 namespace {

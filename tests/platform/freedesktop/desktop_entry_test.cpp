@@ -1,11 +1,11 @@
-#include "platform/desktop_entry.h"
+#include "platform/freedesktop/desktop_entry.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "platform/key_file.h"
-#include "platform/mime_apps.h"
+#include "platform/freedesktop/key_file.h"
+#include "platform/freedesktop/mime_apps.h"
 
 namespace platform {
 namespace {

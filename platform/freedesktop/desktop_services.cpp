@@ -1,11 +1,17 @@
-#include "platform/desktop_services.h"
+#include "platform/freedesktop/desktop_services.h"
 
 #include <utility>
 
-#include "platform/command_line_start.h"
-#include "platform/xdg_open.h"
+#include "platform/freedesktop/command_line_start.h"
+#include "platform/freedesktop/xdg_open.h"
+#include "platform/native_services.h"
 
 namespace platform {
+
+Services& NativeServices() {
+  static DesktopServices desktop;
+  return desktop;
+}
 
 DesktopServices::DesktopServices(TextFileReader read) : registry_(std::move(read)) {}
 

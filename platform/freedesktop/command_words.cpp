@@ -1,4 +1,4 @@
-#include "platform/command_words.h"
+#include "platform/freedesktop/command_words.h"
 
 namespace platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/child_reaper.h"
+#include "platform/freedesktop/child_reaper.h"
 
 #include <pthread.h>
 #include <sys/wait.h>

@@ -5,7 +5,6 @@
 #include <sys/types.h>
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "platform/services.h"
@@ -21,10 +20,5 @@ namespace platform {
 //   anything else (EAGAIN, EMFILE, ...) -> 0, out of memory or resources.
 // The caller must reap the child.
 ResultCode StartProgram(const std::vector<std::string>& argv, pid_t& child);
-
-// Whether a target handed to a program as an argument would read as an
-// option there. The services refuse such a target (kAccessDenied) rather
-// than let it change what the program does.
-constexpr bool IsOptionLike(std::string_view target) { return target.starts_with('-'); }
 
 }  // namespace platform

@@ -1,8 +1,8 @@
-#include "platform/handed_out_commands.h"
+#include "platform/freedesktop/handed_out_commands.h"
 
 #include <algorithm>
 
-#include "platform/command_words.h"
+#include "platform/freedesktop/command_words.h"
 
 namespace platform {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/open_command.h"
+#include "platform/freedesktop/open_command.h"
 
 namespace platform {
 

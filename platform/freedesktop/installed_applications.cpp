@@ -1,9 +1,9 @@
-#include "platform/installed_applications.h"
+#include "platform/freedesktop/installed_applications.h"
 
 #include <map>
 
-#include "platform/desktop_entry.h"
-#include "platform/mime_apps.h"
+#include "platform/freedesktop/desktop_entry.h"
+#include "platform/freedesktop/mime_apps.h"
 
 namespace platform {
 namespace {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "platform/desktop_services.h"
+#include "platform/freedesktop/desktop_services.h"
 #include "platform/services.h"
 #include "tests/support/process_test_support.h"
 

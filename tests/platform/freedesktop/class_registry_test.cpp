@@ -1,7 +1,7 @@
 // The class registry over fake XDG trees: which mimeapps.list decides, which
 // desktop entry is read, and what a caller's 260-byte buffer receives.
 
-#include "platform/class_registry.h"
+#include "platform/freedesktop/class_registry.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,8 +9,8 @@
 #include <cstring>
 #include <map>
 
-#include "platform/desktop_services.h"
-#include "platform/text_file.h"
+#include "platform/freedesktop/desktop_services.h"
+#include "platform/freedesktop/text_file.h"
 #include "tests/support/process_test_support.h"
 
 namespace platform {

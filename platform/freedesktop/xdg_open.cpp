@@ -1,4 +1,4 @@
-#include "platform/xdg_open.h"
+#include "platform/freedesktop/xdg_open.h"
 
 #include <sys/wait.h>
 
@@ -6,9 +6,10 @@
 #include <optional>
 
 #include "platform/ascii_case.h"
-#include "platform/child_reaper.h"
-#include "platform/process_start.h"
+#include "platform/freedesktop/child_reaper.h"
+#include "platform/freedesktop/process_start.h"
 #include "platform/result_codes.h"
+#include "platform/target_refusal.h"
 
 namespace platform {
 namespace {
@@ -40,8 +41,7 @@ ResultCode CodeForOpenerStatus(int waitStatus) {
 
 ResultCode OpenWithDesktop(const char* verb, const char* target) {
   if (!IsOpenVerb(verb)) return kNoAssociation;
-  if (target == nullptr || *target == '\0') return kFileNotFound;
-  if (IsOptionLike(target)) return kAccessDenied;
+  if (const std::optional<ResultCode> refusal = ShellTargetRefusal(target)) return *refusal;
   pid_t opener = 0;
   if (const ResultCode started = StartProgram({"xdg-open", target}, opener); started != kStarted) {
     return started;

@@ -1,11 +1,11 @@
-#include "platform/xdg_locations.h"
+#include "platform/freedesktop/xdg_locations.h"
 
 #include <cstdlib>
 #include <optional>
 #include <string_view>
 
 #include "platform/ascii_case.h"
-#include "platform/text_parts.h"
+#include "platform/freedesktop/text_parts.h"
 
 namespace platform {
 namespace {

@@ -16,10 +16,10 @@
 #include <string>
 #include <string_view>
 
-#include "platform/handed_out_commands.h"
-#include "platform/installed_applications.h"
+#include "platform/freedesktop/handed_out_commands.h"
+#include "platform/freedesktop/installed_applications.h"
+#include "platform/freedesktop/text_file.h"
 #include "platform/services.h"
-#include "platform/text_file.h"
 
 namespace platform {
 

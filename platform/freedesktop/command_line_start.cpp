@@ -1,9 +1,10 @@
-#include "platform/command_line_start.h"
+#include "platform/freedesktop/command_line_start.h"
 
-#include "platform/child_reaper.h"
-#include "platform/command_words.h"
-#include "platform/process_start.h"
+#include "platform/freedesktop/child_reaper.h"
+#include "platform/freedesktop/command_words.h"
+#include "platform/freedesktop/process_start.h"
 #include "platform/result_codes.h"
+#include "platform/target_refusal.h"
 
 namespace platform {
 

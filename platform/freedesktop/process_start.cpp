@@ -1,4 +1,4 @@
-#include "platform/process_start.h"
+#include "platform/freedesktop/process_start.h"
 
 #include <spawn.h>
 

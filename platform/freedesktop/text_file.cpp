@@ -1,4 +1,4 @@
-#include "platform/text_file.h"
+#include "platform/freedesktop/text_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

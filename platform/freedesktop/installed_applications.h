@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/open_command.h"
-#include "platform/text_file.h"
-#include "platform/xdg_locations.h"
+#include "platform/freedesktop/open_command.h"
+#include "platform/freedesktop/text_file.h"
+#include "platform/freedesktop/xdg_locations.h"
 
 namespace platform {
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/open_command.h"
+#include "platform/freedesktop/open_command.h"
 
 namespace platform {
 

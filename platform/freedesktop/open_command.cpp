@@ -1,8 +1,8 @@
-#include "platform/open_command.h"
+#include "platform/freedesktop/open_command.h"
 
 #include <utility>
 
-#include "platform/command_words.h"
+#include "platform/freedesktop/command_words.h"
 #include "platform/services.h"  // kTargetPlaceholder
 
 namespace platform {
