@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing (mingw-w64, Wine, NSIS, GoogleTest's sources),
 # then cross-compiles VortexCalc for 64-bit Windows into build-windows/ (or
-# $VORTEX_WINDOWS_BUILD_DIR): strouhal.exe, the platform library and the
-# test programs. Further arguments go to CMake. With CI=true, warnings in our own code are errors.
+# $VORTEX_WINDOWS_BUILD_DIR): strouhal.exe, the platform library, the test
+# programs, the installer and the portable zip. Further arguments go to
+# CMake. With CI=true, warnings in our own code are errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows programs and tests (scripts/build-windows.sh) and runs
 # every Windows test under Wine, in one fresh Wine prefix made for this run
-# in a temporary folder and removed after it.
+# in a temporary folder and removed after it. The installer's test makes a
+# prefix of its own, since installing changes it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
