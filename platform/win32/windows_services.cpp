@@ -18,8 +18,9 @@ ResultCode WindowsServices::ShellExecute(const char* verb, const char* target, i
 
 RegError WindowsServices::RegOpenKeyEx(HKEY root, const char* subKey, unsigned long /*access*/,
                                        HKEY* result) {
-  // The class registry is the only root the link code reads.
-  if (root != HKEY_CLASSES_ROOT) return ERROR_FILE_NOT_FOUND;
+  // The class registry is the only root the link code reads, and the root
+  // itself is not a key it asks for.
+  if (root != HKEY_CLASSES_ROOT || subKey == nullptr) return ERROR_FILE_NOT_FOUND;
   return OpenClassesRootKey(subKey, result);
 }
 
