@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "fuzz/harness_support.h"
-#include "platform/command_words.h"
+#include "platform/freedesktop/command_words.h"
 
 namespace {
 

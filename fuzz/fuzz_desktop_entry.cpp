@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "fuzz/harness_support.h"
-#include "platform/command_line_start.h"
-#include "platform/command_words.h"
-#include "platform/desktop_entry.h"
-#include "platform/handed_out_commands.h"
-#include "platform/key_file.h"
+#include "platform/freedesktop/command_line_start.h"
+#include "platform/freedesktop/command_words.h"
+#include "platform/freedesktop/desktop_entry.h"
+#include "platform/freedesktop/handed_out_commands.h"
+#include "platform/freedesktop/key_file.h"
 
 namespace {
 

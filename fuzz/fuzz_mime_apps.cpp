@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "fuzz/harness_support.h"
-#include "platform/mime_apps.h"
+#include "platform/freedesktop/mime_apps.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "platform/desktop_services.h"
+#include "platform/native_services.h"
 
 namespace platform {
 namespace {
@@ -12,9 +12,8 @@ std::atomic<Services*> installed{nullptr};
 }  // namespace
 
 Services& System() {
-  static DesktopServices desktop;
   Services* const chosen = installed.load();
-  return chosen != nullptr ? *chosen : desktop;
+  return chosen != nullptr ? *chosen : NativeServices();
 }
 
 void InstallServices(Services* services) { installed.store(services); }

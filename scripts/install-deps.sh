@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing VortexCalc needs on Debian 12.
-# Idempotent: asks apt only for packages that are missing, and says nothing
-# when everything is present. Works as root, or through sudo otherwise.
+# Installs what building, running and testing VortexCalc needs on Debian 12;
+# with the argument "windows", what the Windows cross build and its tests
+# under Wine need instead. Idempotent: asks apt only for packages that are
+# missing, and says nothing when everything is present. Works as root, or
+# through sudo otherwise.
 set -euo pipefail
 
 packages=(
@@ -26,13 +28,27 @@ packages=(
 )
 test_locale=de_DE.UTF-8
 
+windows_packages=(
+  cmake ninja-build
+  # the cross compiler, and GoogleTest's sources to build with it
+  g++-mingw-w64-x86-64 googletest
+  # running the programs and their tests, and making the installer
+  wine64 nsis
+)
+if [[ "${1:-}" == windows ]]; then
+  packages=("${windows_packages[@]}")
+  test_locale=
+fi
+
 missing=()
 for package in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$package")
 done
 locale_missing=false
-locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' || locale_missing=true
+if [[ -n $test_locale ]]; then
+  locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' || locale_missing=true
+fi
 [[ ${#missing[@]} -eq 0 && $locale_missing == false ]] && exit 0
 
 if [[ $(id -u) -eq 0 ]]; then

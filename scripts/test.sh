@@ -7,6 +7,7 @@ scripts/build.sh
 ctest --test-dir "${VORTEX_BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
 
 # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer, then
-# a minute of fuzzing.
+# a minute of fuzzing; then the Windows build and its tests under Wine.
 scripts/test-sanitizers.sh
 fuzz/run-fuzzers.sh
+scripts/test-windows.sh

@@ -1,17 +1,13 @@
 #include "run_strouhal.h"
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
-extern char** environ;
+#include "program_run.h"
 
 namespace {
 
@@ -24,9 +20,10 @@ std::string ReadFile(const std::filesystem::path& path) {
 class ScratchFolder {
  public:
   ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "strouhal-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    std::random_device random;
+    do {
+      path_ = std::filesystem::temp_directory_path() / ("strouhal-test-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(path_));
   }
   ~ScratchFolder() { std::filesystem::remove_all(path_); }
   ScratchFolder(const ScratchFolder&) = delete;
@@ -45,30 +42,13 @@ StrouhalRun RunStrouhal(const std::vector<std::string>& arguments, std::string_v
   if (binary == nullptr) throw std::runtime_error("STROUHAL_BINARY is not set");
 
   const ScratchFolder scratch;
-  const std::string inPath = scratch / "in";
-  const std::string outPath = outputPath.empty() ? std::string(scratch / "out") : outputPath;
-  const std::string errPath = scratch / "err";
+  const std::filesystem::path inPath = scratch / "in";
+  const std::filesystem::path outPath = outputPath.empty() ? scratch / "out" : std::filesystem::path(outputPath);
+  const std::filesystem::path errPath = scratch / "err";
   std::ofstream(inPath, std::ios::binary).write(input.data(), static_cast<std::streamsize>(input.size()));
 
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, inPath.c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-
-  std::vector<char*> argv{const_cast<char*>(binary)};
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-
-  pid_t child = 0;
-  const int spawnError = posix_spawn(&child, binary, &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawnError != 0) throw std::runtime_error(std::string("cannot start ") + binary);
-
-  int status = 0;
-  waitpid(child, &status, 0);
   StrouhalRun run;
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.exitCode = RunProgram(binary, arguments, inPath, outPath, errPath);
   if (outputPath.empty()) run.out = ReadFile(outPath);
   run.err = ReadFile(errPath);
   return run;

@@ -2,6 +2,7 @@
 
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "run_strouhal.h"
@@ -199,8 +200,9 @@ TEST(Labels, SlotOrderForScripts) {
 }
 
 TEST(Output, AFullDiskIsAFailure) {
+  if (std::string_view(STROUHAL_FULL_DEVICE).empty()) GTEST_SKIP() << "no device that is always full here";
   for (const Arguments& arguments : {Arguments{"solve", "d", "0.2", "10", "5"}, Arguments{"solve", "d", "--csv"}}) {
-    const StrouhalRun run = RunStrouhal(arguments, "0.2,10,5\n", "/dev/full");
+    const StrouhalRun run = RunStrouhal(arguments, "0.2,10,5\n", STROUHAL_FULL_DEVICE);
     EXPECT_EQ(1, run.exitCode);
     EXPECT_EQ("strouhal: cannot write standard output\n", run.err);
   }

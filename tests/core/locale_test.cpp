@@ -18,8 +18,8 @@ class UnderGermanLocale : public ::testing::Test {
  protected:
   void SetUp() override {
     saved_ = std::setlocale(LC_ALL, nullptr);
-    ASSERT_NE(nullptr, std::setlocale(LC_ALL, "de_DE.UTF-8"))
-        << "locale de_DE.UTF-8 is missing; scripts/install-deps.sh generates it";
+    ASSERT_NE(nullptr, std::setlocale(LC_ALL, VORTEX_GERMAN_LOCALE))
+        << "locale " VORTEX_GERMAN_LOCALE " is missing; scripts/install-deps.sh generates it";
     // Proof that C's own conversions now use the comma.
     char printed[16];
     std::snprintf(printed, sizeof printed, "%.1f", 0.5);

@@ -72,10 +72,18 @@ std::vector<std::string> RandomTexts() {
   return texts;
 }
 
+// strtod as C defines it: a text it cannot convert gives +0 (mingw-w64's
+// strtod gives -0 after a "-").
+double Strtod(const std::string& text) {
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  return end == text.c_str() ? 0.0 : value;
+}
+
 TEST(TextToNumber, AgreesWithStrtodOnEveryDecimalText) {
   for (const std::vector<std::string>& texts : {kCornerTexts, RandomTexts()}) {
     for (const std::string& text : texts) {
-      ExpectSameBits(std::strtod(text.c_str(), nullptr), TextToNumber(text), text);
+      ExpectSameBits(Strtod(text), TextToNumber(text), text);
     }
   }
 }
@@ -120,8 +128,11 @@ std::vector<double> FormattingValues() {
   return values;
 }
 
+// A NaN's sign is not printf's to show or leave out alike everywhere (glibc
+// shows it, mingw-w64 does not): NaNs are checked on their own below.
 TEST(NumberFormatting, MatchesPrintfInTheCLocale) {
   for (double value : FormattingValues()) {
+    if (std::isnan(value)) continue;
     EXPECT_EQ(Printed("%12.3g", value), FormatGeneral(value, 12, 3)) << value;
     EXPECT_EQ(Printed("%12.4g", value), FormatGeneral(value, 12, 4)) << value;
     EXPECT_EQ(Printed("%5.3f", value), FormatFixed(value, 5, 3)) << value;
@@ -158,6 +169,8 @@ TEST(NumberFormatting, RightAlignsWithoutCuttingLongerTexts) {
   EXPECT_EQ("   1.235e+05", FormatGeneral(123456.0, 12, 4));
   EXPECT_EQ("-1.235e-100", FormatGeneral(-1.2345678e-100, 8, 4));
   EXPECT_EQ("         inf", FormatGeneral(std::numeric_limits<double>::infinity(), 12, 3));
+  EXPECT_EQ("         nan", FormatGeneral(std::numeric_limits<double>::quiet_NaN(), 12, 3));
+  EXPECT_EQ(" -nan", FormatFixed(-std::numeric_limits<double>::quiet_NaN(), 5, 3));
   EXPECT_EQ("0.000", FormatFixed(0.0, 5, 3));
   // 309 integer digits, point, three decimals: nothing cut off.
   EXPECT_EQ(313u, FormatFixed(std::numeric_limits<double>::max(), 5, 3).size());

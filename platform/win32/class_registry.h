@@ -1,0 +1,18 @@
+#pragma once
+// The class registry, read only: the real HKEY_CLASSES_ROOT. Keys are the
+// registry's own handles.
+
+#include "platform/services.h"
+
+namespace platform {
+
+// Opens subKey below HKEY_CLASSES_ROOT for reading values.
+RegError OpenClassesRootKey(const char* subKey, HKEY* result);
+
+// RegQueryValueA's default value of key into value, which offers *size
+// bytes; ERROR_INVALID_PARAMETER without size.
+RegError QueryDefaultValue(HKEY key, char* value, long* size);
+
+RegError CloseClassesRootKey(HKEY key);
+
+}  // namespace platform

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine: scripts/wine-run.sh PROGRAM [ARGUMENTS...]
+# It is the Windows build's CMAKE_CROSSCOMPILING_EMULATOR, so CTest runs the
+# cross-built tests through it. The Wine prefix is $VORTEX_WINE_PREFIX when
+# that is set (scripts/test-windows.sh makes a fresh one for each test run);
+# otherwise a fresh one in a temporary folder, made for this one program and
+# removed after it (the first start in a new prefix takes some 10 s).
+set -euo pipefail
+
+wine=${VORTEX_WINE:-/usr/lib/wine/wine64}
+export WINEDEBUG=-all
+
+if [[ -n "${VORTEX_WINE_PREFIX:-}" ]]; then
+  export WINEPREFIX=$VORTEX_WINE_PREFIX
+  exec "$wine" "$@"
+fi
+
+WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/vortex-wine-XXXXXX")
+export WINEPREFIX
+status=0
+"$wine" "$@" || status=$?
+"$(dirname "$wine")/wineserver" -k 2>/dev/null || true
+rm -rf "$WINEPREFIX"
+exit "$status"

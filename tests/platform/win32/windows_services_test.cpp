@@ -1,0 +1,147 @@
+// The Windows services under Wine: the class registry of a fresh prefix, and
+// command lines started with CreateProcessA, where a helper program records
+// the arguments its C runtime hands it.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/services.h"
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using Words = std::vector<std::string>;
+
+constexpr int kShow = 1;  // SW_SHOWNORMAL
+
+// The key's default value as the link code reads it, into 260 bytes.
+std::optional<std::string> Value(const char* key) {
+  HKEY opened = 0;
+  const RegError open = System().RegOpenKeyEx(HKEY_CLASSES_ROOT, key, KEY_QUERY_VALUE, &opened);
+  if (open == ERROR_FILE_NOT_FOUND) return std::nullopt;
+  EXPECT_EQ(open, ERROR_SUCCESS) << key;
+  char buffer[260];
+  long size = sizeof buffer;
+  const RegError query = System().RegQueryValue(opened, buffer, &size);
+  EXPECT_EQ(System().RegCloseKey(opened), ERROR_SUCCESS);
+  EXPECT_EQ(query, ERROR_SUCCESS) << key;
+  if (query != ERROR_SUCCESS) return std::nullopt;
+  EXPECT_EQ(static_cast<std::size_t>(size), std::strlen(buffer) + 1);
+  return std::string(buffer);
+}
+
+TEST(WindowsClassRegistry, TheWebPageClassAndItsOpenCommand) {
+  // What a fresh Wine prefix registers.
+  EXPECT_EQ(Value(".htm"), "htmlfile");
+  EXPECT_EQ(Value("htmlfile\\shell\\open\\command"),
+            "\"C:\\windows\\system32\\winebrowser.exe\" \"%1\"");
+  EXPECT_EQ(Value(".no-such-extension-vortex"), std::nullopt);
+  HKEY opened = 0;
+  EXPECT_EQ(System().RegOpenKeyEx(HKEY_CLASSES_ROOT + 1, ".htm", KEY_QUERY_VALUE, &opened),
+            ERROR_FILE_NOT_FOUND);
+}
+
+TEST(WindowsClassRegistry, AValueLongerThanTheBufferIsNeverWrittenPastIt) {
+  HKEY opened = 0;
+  ASSERT_EQ(System().RegOpenKeyEx(HKEY_CLASSES_ROOT, ".htm", KEY_QUERY_VALUE, &opened), ERROR_SUCCESS);
+  char buffer[12];
+  std::memset(buffer, '#', sizeof buffer);
+  long size = 4;
+  EXPECT_EQ(System().RegQueryValue(opened, buffer, &size), ERROR_MORE_DATA);
+  EXPECT_EQ(size, 9);  // "htmlfile" and its terminator
+  EXPECT_EQ(std::string(buffer + 4, 8), std::string(8, '#'));
+  EXPECT_EQ(System().RegQueryValue(opened, buffer, nullptr), ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(System().RegCloseKey(opened), ERROR_SUCCESS);
+}
+
+class CommandStartTest : public ::testing::Test {
+ protected:
+  CommandStartTest() {
+    const char* recorder = std::getenv("ARGV_RECORDER");
+    if (recorder == nullptr) throw std::runtime_error("ARGV_RECORDER is not set");
+    std::random_device random;
+    record_ = fs::temp_directory_path() / ("vortex-argv-" + std::to_string(random()));
+    // The registered command: the recorder, told where to write, and the
+    // blank the link code puts before the target.
+    command_ = "\"" + std::string(recorder) + "\" \"" + record_.string() + "\" ";
+  }
+  ~CommandStartTest() override { fs::remove(record_); }
+
+  ResultCode Start(const std::string& target) {
+    fs::remove(record_);
+    const std::string line = command_ + target;
+    return System().WinExec(line.c_str(), command_.size(), kShow);
+  }
+  // What the recorder received, once it has written it.
+  std::optional<Words> Recorded() const {
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (!fs::exists(record_)) {
+      if (std::chrono::steady_clock::now() > deadline) return std::nullopt;
+      std::this_thread::sleep_for(20ms);
+    }
+    std::ifstream in(record_, std::ios::binary);
+    const std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    Words words;
+    for (std::size_t start = 0, end; (end = all.find('\0', start)) != std::string::npos; start = end + 1) {
+      words.push_back(all.substr(start, end - start));
+    }
+    return words;
+  }
+
+  fs::path record_;
+  std::string command_;
+};
+
+TEST_F(CommandStartTest, TheTargetArrivesAsOneUnchangedArgument) {
+  const Words targets{
+      "https://example.org/a b?x=1&y=2#top",
+      "mailto:someone@example.org?subject=\"hi\" 'there'",
+      "a&b|c<d>e^f%PATH%!g",
+      "C:\\Program Files\\dir\\",
+      "back\\\\slash\\\"quote\\\\\"",
+      "tab\there",
+      "\"",
+      "",
+  };
+  for (const std::string& target : targets) {
+    EXPECT_EQ(Start(target), 33) << target;
+    EXPECT_EQ(Recorded(), Words{target});
+  }
+}
+
+TEST_F(CommandStartTest, WhatCannotStartSafelyStartsNothing) {
+  EXPECT_EQ(Start("-x"), 5);
+  EXPECT_EQ(Start("--remote-debugging-port=1"), 5);
+  EXPECT_EQ(System().ShellExecute("open", "-x", kShow), 5);
+  EXPECT_EQ(System().ShellExecute("open", "", kShow), 2);
+  // A quote left open before the target would take the target into it.
+  const std::string openQuote = command_ + "\"x";
+  EXPECT_EQ(System().WinExec((openQuote + " y").c_str(), openQuote.size() + 1, kShow), 2);
+  // A batch file would run through cmd.exe.
+  for (const char* line : {"C:\\tools\\open.bat x", "\"C:\\tools\\open.CMD. \" x", "C:\\my tools\\open.bat x"}) {
+    EXPECT_EQ(System().WinExec(line, std::strlen(line) - 1, kShow), 11) << line;
+  }
+  EXPECT_FALSE(fs::exists(record_));
+}
+
+TEST_F(CommandStartTest, AMissingProgramOrFileHasTheFileNotFoundCode) {
+  const std::string missing = "no-such-program-vortex.exe x";
+  EXPECT_EQ(System().WinExec(missing.c_str(), missing.size() - 1, kShow), 2);
+  EXPECT_EQ(System().ShellExecute("open", "C:\\no\\such\\file.vortex", kShow), 2);
+}
+
+}  // namespace
+}  // namespace platform
