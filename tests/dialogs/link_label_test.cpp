@@ -81,9 +81,6 @@ class LabelsDlg : public CDialog {
   }
 };
 
-bool operator==(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
 
 class LinkLabelTest : public ::testing::Test {
  protected:

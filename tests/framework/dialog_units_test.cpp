@@ -33,9 +33,6 @@ RECT PixelRect(BaseUnits base, int x, int y, int cx, int cy) {
   return {left, top, left + Pixels(cx, base.x, 4), top + Pixels(cy, base.y, 8)};
 }
 
-bool operator==(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
 
 }  // namespace
 

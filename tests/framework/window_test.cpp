@@ -7,14 +7,6 @@
 
 using namespace gui_test;
 
-namespace {
-
-bool operator==(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-}  // namespace
-
 TEST(ShowWindow, AHiddenControlKeepsItsTextAndGetStyleReportsVisibility) {
   CFormDlg dialog;
   RunModal(dialog, [&] {

@@ -145,6 +145,10 @@ bool AllUnnamedControlsVisible(const CWnd& dialog);
 // client size.
 RECT ControlRect(const CWnd& dialog, int id);
 SIZE ClientSize(const CWnd& dialog);
+// Rectangles are the same when all four edges are.
+inline bool operator==(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
 // A list's entries in order, and the selected row (-1 for none).
 std::vector<std::string> ListRows(const CWnd& dialog, int id);
 int ListSelection(const CWnd& dialog, int id);
