@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -48,20 +49,20 @@ struct CommandArguments {
   std::vector<std::string_view> words;
 };
 
-// An option's value, from "--name value" or "--name=value"; nullopt if the
-// argument is not that option.
-std::optional<std::variant<std::string_view, UsageError>> ValueOf(std::string_view name,
-                                                                   std::span<const char* const> arguments,
-                                                                   std::size_t& i) {
+// Whether the argument is that option, as "--name" or "--name=value".
+bool IsOption(std::string_view argument, std::string_view name) {
+  return argument == name ||
+         (argument.size() > name.size() && argument.starts_with(name) && argument[name.size()] == '=');
+}
+
+// The value of the option at arguments[i], from "--name=value" or from the
+// next argument (then i moves on to it).
+std::variant<std::string_view, UsageError> ValueOf(std::string_view name, std::span<const char* const> arguments,
+                                                   std::size_t& i) {
   const std::string_view argument = arguments[i];
-  if (argument == name) {
-    if (++i == arguments.size()) return UsageError{std::string(name) + " needs a value"};
-    return std::string_view(arguments[i]);
-  }
-  if (argument.size() > name.size() && argument.starts_with(name) && argument[name.size()] == '=') {
-    return argument.substr(name.size() + 1);
-  }
-  return std::nullopt;
+  if (argument != name) return argument.substr(name.size() + 1);
+  if (++i == arguments.size()) return UsageError{std::string(name) + " needs a value"};
+  return std::string_view(arguments[i]);
 }
 
 std::variant<CommandArguments, UsageError> SortArguments(std::span<const char* const> arguments,
@@ -81,26 +82,22 @@ std::variant<CommandArguments, UsageError> SortArguments(std::span<const char* c
       sorted.json = true;
       continue;
     }
-    if (auto units = ValueOf("--units", arguments, i)) {
-      if (std::holds_alternative<UsageError>(*units)) return UsageError{"--units needs english or metric"};
-      const std::string_view name = std::get<std::string_view>(*units);
+    if (IsOption(argument, "--units")) {
+      const auto units = ValueOf("--units", arguments, i);
+      if (std::holds_alternative<UsageError>(units)) return UsageError{"--units needs english or metric"};
+      const std::string_view name = std::get<std::string_view>(units);
       sorted.units = UnitsNamed(name);
       if (!sorted.units) {
         return UsageError{"unknown units '" + std::string(name) + "' (use english or metric)"};
       }
       continue;
     }
-    bool known = false;
-    for (const std::string_view option : kScreenValueOptions) {
-      if (!screen) break;
-      if (auto value = ValueOf(option, arguments, i)) {
-        if (auto* error = std::get_if<UsageError>(&*value)) return std::move(*error);
-        sorted.screenValues.push_back({option, std::get<std::string_view>(*value)});
-        known = true;
-        break;
-      }
-    }
-    if (!known) return UsageError{"unknown option '" + std::string(argument) + "'"};
+    const auto option = std::find_if(kScreenValueOptions.begin(), kScreenValueOptions.end(),
+                                     [&](std::string_view name) { return screen && IsOption(argument, name); });
+    if (option == kScreenValueOptions.end()) return UsageError{"unknown option '" + std::string(argument) + "'"};
+    auto value = ValueOf(*option, arguments, i);
+    if (auto* error = std::get_if<UsageError>(&value)) return std::move(*error);
+    sorted.screenValues.push_back({*option, std::get<std::string_view>(value)});
   }
   return sorted;
 }

@@ -49,10 +49,7 @@ std::string TypedFor(ScreeningField field, const ScreenOptions& options) {
     case ScreeningField::Velocity: return typed(options.velocity);
     case ScreeningField::Diameter: return typed(options.diameter);
     case ScreeningField::NaturalFrequency: return typed(options.naturalFrequency);
-    case ScreeningField::Band:
-      return options.bandLow ? typed(options.bandLow) + "," + typed(options.bandHigh)
-                             : shedding::FormatGeneral(shedding::kDefaultBandLow, 0, 6) + "," +
-                                   shedding::FormatGeneral(shedding::kDefaultBandHigh, 0, 6);
+    case ScreeningField::Band: return typed(options.bandLow) + "," + typed(options.bandHigh);  // the default band holds
   }
   return "";
 }

@@ -70,8 +70,8 @@ void Axes(std::string& svg, const shedding::ScreeningChart& chart, const Plot& p
   Line(svg, left, bottom, left, plot.Y(chart.frequencyAxis.highest), "stroke=\"black\"");
   Text(svg, (kLeft + kWidth - kRight) / 2, kHeight - 18, "middle", chart.speedAxis.title);
   const double middle = (kTop + kHeight - kBottom) / 2;
-  Text(svg, 20, middle, "middle", chart.frequencyAxis.title,
-       "transform=\"rotate(-90 20 " + Number(middle) + ")\"");
+  Text(svg, 0, 0, "middle", chart.frequencyAxis.title,
+       "transform=\"translate(20 " + Number(middle) + ") rotate(-90)\"");
 }
 
 void Legend(std::string& svg, const shedding::ScreeningChart& chart) {

@@ -1,12 +1,10 @@
 #include "shedding/exact_decimal.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <optional>
 
 namespace shedding {
 namespace {
@@ -31,115 +29,125 @@ constexpr std::array<Wide, kLargestPowerUp + 1> kPowersOfTen = [] {
 
 constexpr Wide PowerOfTen(int exponent) { return kPowersOfTen[static_cast<std::size_t>(exponent)]; }
 
-// 10^k for |k| <= 22: exact for k >= 0, the nearest double for k < 0.
+constexpr std::uint64_t NarrowPowerOfTen(int exponent) { return static_cast<std::uint64_t>(PowerOfTen(exponent)); }
+
+// 10^k for 0 <= k <= 22, all exact in binary64.
 constexpr int kLargestExactPower = 22;
-constexpr std::array<double, 2 * kLargestExactPower + 1> kDoublePowers = {
-    1e-22, 1e-21, 1e-20, 1e-19, 1e-18, 1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9, 1e-8,
-    1e-7,  1e-6,  1e-5,  1e-4,  1e-3,  1e-2,  1e-1,  1e0,   1e1,   1e2,   1e3,   1e4,   1e5,   1e6,  1e7,
-    1e8,   1e9,   1e10,  1e11,  1e12,  1e13,  1e14,  1e15,  1e16,  1e17,  1e18,  1e19,  1e20,  1e21, 1e22};
+constexpr std::array<double, kLargestExactPower + 1> kDoublePowers = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-double DoublePower(int exponent) { return kDoublePowers[static_cast<std::size_t>(exponent + kLargestExactPower)]; }
-
-// A positive normal double as f * 2^e, f an integer below 2^53.
-struct Binary {
-  std::uint64_t f;
-  int e;
+// A value rounded to a whole number of units of 10^-scale: digits * 10^-scale.
+struct Rounded {
+  std::uint64_t digits;
+  int scale;
 };
 
-std::optional<Binary> Decompose(double magnitude) {
-  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
-  const auto biased = static_cast<int>(bits >> kMantissaBits);
-  if (biased == 0 || biased >= 0x7FF) return std::nullopt;  // zero, subnormal, infinity, NaN
-  const std::uint64_t fraction = bits & ((std::uint64_t{1} << kMantissaBits) - 1);
-  return Binary{fraction | (std::uint64_t{1} << kMantissaBits), biased - kExponentBias};
+// Round half to even of whole + rest, rest compared with one half by half:
+// -1 below, 0 at, 1 above.
+constexpr std::uint64_t HalfToEven(std::uint64_t whole, int half) {
+  return whole + ((half > 0 || (half == 0 && (whole & 1) != 0)) ? 1 : 0);
 }
 
-// magnitude * 10^scale split exactly into its integer part and whether the
-// rest is below, at or above one half: -1, 0 or 1.
-struct Split {
-  Wide whole;
-  int half;
-};
+// magnitude * 10^scale rounded to an integer below 2^53, in binary64: the
+// product or quotient with an exact power of ten is one correctly rounded
+// operation, off by at most y * 2^-53, so whenever the fraction of the
+// result lies farther than y * 2^-52 from one half, the exact value rounds
+// the same way. Near an integer the integer part may be one off, but the
+// value rounds to that integer either way. False when too close to call or
+// out of reach (false; the caller then takes the exact path).
+bool QuicklyRounded(double magnitude, int scale, std::uint64_t& rounded) {
+  if (scale < -kLargestExactPower || scale > kLargestExactPower) return false;
+  const double scaled = scale >= 0 ? magnitude * kDoublePowers[static_cast<std::size_t>(scale)]
+                                   : magnitude / kDoublePowers[static_cast<std::size_t>(-scale)];
+  if (!(scaled < 0x1p53)) return false;
+  const auto whole = static_cast<std::uint64_t>(scaled);
+  const double fraction = scaled - static_cast<double>(whole);  // exact below 2^53
+  const double margin = scaled * 0x1p-52;
+  if (fraction < 0.5 - margin) {
+    rounded = whole;
+  } else if (fraction > 0.5 + margin) {
+    rounded = whole + 1;
+  } else {
+    return false;
+  }
+  return true;
+}
 
-// Compares a remainder with half its divisor.
+// Compares a remainder with half its divisor: -1 below, 0 at, 1 above.
 int HalfOf(Wide remainder, Wide divisor) {
   const Wide twice = remainder * 2;
   return twice < divisor ? -1 : (twice == divisor ? 0 : 1);
 }
 
-std::optional<Split> Scaled(Binary binary, int scale) {
+// The same exactly, in integers: a positive normal double is f * 2^e with f
+// below 2^53, so magnitude * 10^scale splits into a whole part and a
+// remainder in 128 bits for every scale and exponent reached here.
+bool ExactlyRounded(double magnitude, int scale, std::uint64_t& rounded) {
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const auto biased = static_cast<int>(bits >> kMantissaBits);
+  if (biased == 0 || biased >= 0x7FF) return false;  // zero, subnormal, infinity, NaN
+  const std::uint64_t f = (bits & ((std::uint64_t{1} << kMantissaBits) - 1)) | (std::uint64_t{1} << kMantissaBits);
+  const int e = biased - kExponentBias;
+  Wide whole = 0;
+  int half = -1;
   if (scale >= 0) {
-    if (scale > kLargestPowerUp) return std::nullopt;
-    // Usually the product and the shift fit in 64 bits.
-    std::uint64_t narrow = 0;
-    if (binary.e < 0 && binary.e > -64 &&
-        !__builtin_mul_overflow(binary.f, static_cast<std::uint64_t>(PowerOfTen(scale)), &narrow)) {
-      const int shift = -binary.e;
-      const std::uint64_t rest = narrow & ((std::uint64_t{1} << shift) - 1);
-      const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-      return Split{narrow >> shift, rest < half ? -1 : (rest == half ? 0 : 1)};
+    if (scale > kLargestPowerUp || e > 10 || e <= -127 || (e >= 0 && scale > kMaximumDigits)) return false;
+    const Wide product = Wide{f} * PowerOfTen(scale);
+    if (e >= 0) {
+      whole = product << e;
+    } else {
+      const Wide divisor = Wide{1} << -e;
+      whole = product >> -e;
+      const Wide remainder = product & (divisor - 1);
+      if (remainder != 0) half = HalfOf(remainder, divisor);
     }
-    const Wide product = Wide{binary.f} * PowerOfTen(scale);
-    if (binary.e >= 0) {
-      if (binary.e > 10) return std::nullopt;  // keeps the product far below 2^128
-      return Split{product << binary.e, -1};
-    }
-    const int shift = -binary.e;
-    if (shift >= 127) return std::nullopt;
-    const Wide divisor = Wide{1} << shift;
-    return Split{product >> shift, product & (divisor - 1) ? HalfOf(product & (divisor - 1), divisor) : -1};
-  }
-  if (-scale > kLargestPowerDown) return std::nullopt;
-  Wide dividend = binary.f;
-  Wide divisor = PowerOfTen(-scale);
-  if (binary.e >= 0) {
-    if (binary.e > 74) return std::nullopt;
-    dividend <<= binary.e;
   } else {
-    if (-binary.e > 60) return std::nullopt;
-    divisor <<= -binary.e;
+    if (-scale > kLargestPowerDown || e > 74 || e < -60) return false;
+    Wide dividend = f;
+    Wide divisor = PowerOfTen(-scale);
+    if (e >= 0) {
+      dividend <<= e;
+    } else {
+      divisor <<= -e;
+    }
+    whole = dividend / divisor;
+    const Wide remainder = dividend - whole * divisor;
+    if (remainder != 0) half = HalfOf(remainder, divisor);
   }
-  // Usually both fit in 64 bits, where division is one instruction.
-  if (dividend >> 64 == 0 && divisor >> 64 == 0) {
-    const auto narrowDividend = static_cast<std::uint64_t>(dividend);
-    const auto narrowDivisor = static_cast<std::uint64_t>(divisor);
-    const std::uint64_t quotient = narrowDividend / narrowDivisor;
-    const std::uint64_t remainder = narrowDividend - quotient * narrowDivisor;
-    return Split{quotient, remainder ? HalfOf(remainder, divisor) : -1};
+  if (whole >> 63 != 0) return false;
+  rounded = HalfToEven(static_cast<std::uint64_t>(whole), half);
+  return true;
+}
+
+bool RoundedAt(double magnitude, int scale, std::uint64_t& rounded) {
+  return QuicklyRounded(magnitude, scale, rounded) || ExactlyRounded(magnitude, scale, rounded);
+}
+
+// The value to `precision` significant digits: digits has exactly that many.
+bool Significant(double magnitude, int precision, Rounded& result) {
+  if (!(magnitude >= 0x1p-1022 && magnitude <= 0x1.fffffffffffffp1023)) return false;
+  // floor(log10) of the value is this estimate or one above it.
+  const int binaryExponent = static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> kMantissaBits) - 1023;
+  const int estimate = (binaryExponent * 78913) >> 18;  // floor(binaryExponent * log10(2))
+  const std::uint64_t limit = NarrowPowerOfTen(precision);
+  const std::uint64_t least = NarrowPowerOfTen(precision - 1);
+  for (int exponent = estimate; exponent <= estimate + 1; ++exponent) {
+    std::uint64_t digits = 0;
+    const int scale = precision - 1 - exponent;
+    if (!RoundedAt(magnitude, scale, digits)) return false;
+    if (digits > limit) continue;  // the estimate was one low
+    if (digits < least) return false;
+    // 9.99.. rounded up to 10.0..: one digit fewer at the next power. (Exact
+    // at limit: with the estimate one low the value would round to more.)
+    if (digits == limit) {
+      result = {least, scale - 1};
+    } else {
+      result = {digits, scale};
+    }
+    return true;
   }
-  const Wide quotient = dividend / divisor;
-  const Wide remainder = dividend - quotient * divisor;
-  return Split{quotient, remainder ? HalfOf(remainder, divisor) : -1};
-}
-
-// The same split in binary64, for the common case: magnitude * 10^scale
-// (10^|scale| exact) is one correctly rounded operation, off by at most
-// y * 2^-53, so whenever the fraction of the result lies farther than
-// y * 2^-52 from one half the rounding goes the same way as the exact
-// value's. Near an integer the integer part may be off by one, but the
-// value rounds to that integer either way. nullopt: too close to call.
-std::optional<Split> QuicklyScaled(double magnitude, int scale) {
-  if (scale < -kLargestExactPower || scale > kLargestExactPower) return std::nullopt;
-  const double power = DoublePower(scale < 0 ? -scale : scale);
-  const double scaled = scale >= 0 ? magnitude * power : magnitude / power;
-  if (!(scaled < 0x1p53)) return std::nullopt;
-  const auto whole = static_cast<std::uint64_t>(scaled);
-  const double fraction = scaled - static_cast<double>(whole);  // exact below 2^53
-  const double margin = scaled * 0x1p-52;
-  if (fraction < 0.5 - margin) return Split{whole, -1};
-  if (fraction > 0.5 + margin) return Split{whole, 1};
-  return std::nullopt;
-}
-
-std::optional<Split> SplitScaled(double magnitude, Binary binary, int scale) {
-  if (auto quick = QuicklyScaled(magnitude, scale)) return quick;
-  return Scaled(binary, scale);
-}
-
-// Round half to even.
-Wide Rounded(const Split& split) {
-  const bool up = split.half > 0 || (split.half == 0 && (split.whole & 1) != 0);
-  return split.whole + (up ? 1 : 0);
+  return false;
 }
 
 // The last `count` decimal digits of number, two at a time.
@@ -160,13 +168,14 @@ char* Digits(std::uint64_t number, int count, char* out) {
   return out + count;
 }
 
-int DigitCount(std::uint64_t number) {
-  int count = 1;
-  while (number >= 10) {
-    number /= 10;
-    ++count;
-  }
-  return count;
+char* Copy(const char* from, int count, char* to) {
+  for (int i = 0; i < count; ++i) to[i] = from[i];
+  return to + count;
+}
+
+char* Repeat(char c, int count, char* to) {
+  for (int i = 0; i < count; ++i) to[i] = c;
+  return to + count;
 }
 
 }  // namespace
@@ -174,67 +183,43 @@ int DigitCount(std::uint64_t number) {
 std::size_t ExactGeneral(double value, int precision, char (&out)[kExactDecimalCapacity]) {
   if (precision == 0) precision = 1;  // as printf reads %.0g
   if (precision < 1 || precision > kMaximumDigits) return 0;
-  const double magnitude = std::fabs(value);
-  const auto binary = Decompose(magnitude);
-  if (!binary) return 0;
+  Rounded rounded{};
+  if (!Significant(std::fabs(value), precision, rounded)) return 0;
+  const int exponent = precision - 1 - rounded.scale;
 
-  // floor(log10) of the value: the binary exponent's estimate or one above
-  // it, told apart by a comparison in double; the split then confirms that
-  // the digits to keep number exactly `precision`.
-  const int binaryExponent = binary->e + kMantissaBits;
-  int exponent = (binaryExponent * 78913) >> 18;  // floor(binaryExponent * log10(2))
-  if (exponent + 1 >= -kLargestExactPower && exponent + 1 <= kLargestExactPower &&
-      magnitude >= DoublePower(exponent + 1)) {
-    ++exponent;
-  }
-  const Wide limit = PowerOfTen(precision);
-  const Wide least = PowerOfTen(precision - 1);
-  auto split = SplitScaled(magnitude, *binary, precision - 1 - exponent);
-  for (int attempt = 0; split && attempt < 2; ++attempt) {
-    const int correction = split->whole >= limit ? 1 : (split->whole < least ? -1 : 0);
-    if (correction == 0) break;
-    exponent += correction;
-    split = SplitScaled(magnitude, *binary, precision - 1 - exponent);
-  }
-  if (!split || split->whole >= limit || split->whole < least) return 0;
-  Wide digits = Rounded(*split);
-  if (digits == limit) {  // 9.99.. rounded up to 10.0..
-    digits = least;
-    ++exponent;
-  }
+  char text[kMaximumDigits];
+  Digits(rounded.digits, precision, text);
+  int kept = precision;
+  while (kept > 1 && text[kept - 1] == '0') --kept;  // %g drops trailing zeros
 
-  // %g: fixed notation for exponents from -4 to precision - 1, otherwise
-  // exponent notation; trailing zeros of the fraction dropped.
+  // Fixed notation for exponents from -4 to precision - 1, otherwise exponent notation.
   char* at = out;
   if (std::signbit(value)) *at++ = '-';
-  char text[kMaximumDigits];
-  Digits(static_cast<std::uint64_t>(digits), precision, text);
-  int kept = precision;
-  while (kept > 1 && text[kept - 1] == '0') --kept;
-  if (exponent >= -4 && exponent < precision) {
-    if (exponent < 0) {
-      *at++ = '0';
-      *at++ = '.';
-      for (int i = -1; i > exponent; --i) *at++ = '0';
-      for (int i = 0; i < kept; ++i) *at++ = text[i];
-    } else {
-      const int integerDigits = exponent + 1;
-      for (int i = 0; i < integerDigits; ++i) *at++ = i < kept ? text[i] : '0';
-      if (kept > integerDigits) {
-        *at++ = '.';
-        for (int i = integerDigits; i < kept; ++i) *at++ = text[i];
-      }
-    }
-  } else {
+  if (exponent >= precision || exponent < -4) {
     *at++ = text[0];
     if (kept > 1) {
       *at++ = '.';
-      for (int i = 1; i < kept; ++i) *at++ = text[i];
+      at = Copy(text + 1, kept - 1, at);
     }
     *at++ = 'e';
     *at++ = exponent < 0 ? '-' : '+';
-    const auto written = static_cast<std::uint64_t>(std::abs(exponent));
-    at = Digits(written, written < 10 ? 2 : DigitCount(written), at);
+    const int written = std::abs(exponent);
+    at = Digits(static_cast<std::uint64_t>(written), written < 100 ? 2 : 3, at);  // at least two digits
+  } else if (exponent < 0) {
+    *at++ = '0';
+    *at++ = '.';
+    at = Repeat('0', -exponent - 1, at);
+    at = Copy(text, kept, at);
+  } else {
+    const int integerDigits = exponent + 1;
+    if (kept <= integerDigits) {
+      at = Copy(text, kept, at);
+      at = Repeat('0', integerDigits - kept, at);
+    } else {
+      at = Copy(text, integerDigits, at);
+      *at++ = '.';
+      at = Copy(text + integerDigits, kept - integerDigits, at);
+    }
   }
   return static_cast<std::size_t>(at - out);
 }
@@ -242,26 +227,22 @@ std::size_t ExactGeneral(double value, int precision, char (&out)[kExactDecimalC
 std::size_t ExactFixed(double value, int precision, char (&out)[kExactDecimalCapacity]) {
   if (precision < 0 || precision > kMaximumDigits) return 0;
   const double magnitude = std::fabs(value);
-  std::optional<Split> split = QuicklyScaled(magnitude, precision);
-  if (!split) {
-    if (const auto binary = Decompose(magnitude)) split = Scaled(*binary, precision);
-  }
-  if (!split) return 0;
-  const Wide rounded = Rounded(*split);
-  constexpr Wide kLargest = PowerOfTen(kMaximumDigits + 2);  // keeps the digits within 64 bits
-  if (rounded >= kLargest) return 0;
+  std::uint64_t number = 0;
+  if (!RoundedAt(magnitude, precision, number)) return 0;
+  if (number >= NarrowPowerOfTen(kMaximumDigits + 2)) return 0;  // at most 19 digits
 
-  const auto number = static_cast<std::uint64_t>(rounded);
-  const int count = std::max(DigitCount(number), precision + 1);
+  int count = 1;
+  while (count < kMaximumDigits + 2 && number >= NarrowPowerOfTen(count)) ++count;
+  if (count < precision + 1) count = precision + 1;
   char text[kMaximumDigits + 3];
   Digits(number, count, text);
   char* at = out;
   if (std::signbit(value)) *at++ = '-';
   const int integerDigits = count - precision;
-  for (int i = 0; i < integerDigits; ++i) *at++ = text[i];
+  at = Copy(text, integerDigits, at);
   if (precision > 0) {
     *at++ = '.';
-    for (int i = integerDigits; i < count; ++i) *at++ = text[i];
+    at = Copy(text + integerDigits, precision, at);
   }
   return static_cast<std::size_t>(at - out);
 }

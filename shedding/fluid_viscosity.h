@@ -33,6 +33,9 @@ TemperatureRange FluidTemperatureRange(Fluid fluid, UnitSystem units);
 // (shedding/ittc_water_viscosity.h), exact at the points and within 5e-5
 // (relative) of the formulations behind the tables between them, which is
 // the tables' own rounding; straight lines would be off by up to 2.3e-4.
+// Checked on the tables alone: each inner point left out and found again
+// from its neighbours (then 2 degrees apart) comes within 7.7e-5 (straight
+// lines: 9.3e-4).
 // Air: Sutherland's law for the dynamic viscosity over the ideal-gas density.
 double KinematicViscosity(Fluid fluid, UnitSystem units, double temperature);
 

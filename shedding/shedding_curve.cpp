@@ -10,7 +10,11 @@ namespace {
 
 constexpr std::size_t kPoints = CorrelationTable.size();
 
-double OnsetProduct() { return StrouhalFromReynolds(kSheddingOnsetReynolds) * kSheddingOnsetReynolds; }
+// St * Re where shedding starts.
+double OnsetProduct() {
+  static const double product = StrouhalFromReynolds(kSheddingOnsetReynolds) * kSheddingOnsetReynolds;
+  return product;
+}
 
 // St * Re at a table point: where fs * D^2 / nu stands at its Reynolds number.
 constexpr double Product(const CorrelationPoint& point) { return point.strouhal * point.reynolds; }
