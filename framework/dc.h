@@ -37,7 +37,6 @@ class CDC {
   BOOL LineTo(int x, int y);
   BOOL Polyline(const POINT* points, int count);
   // Outlined with the selected pen and filled with the selected brush.
-  BOOL Rectangle(int left, int top, int right, int bottom);
   BOOL Ellipse(int left, int top, int right, int bottom);
   void FillSolidRect(const RECT* rect, COLORREF color);
   // Text in the selected font and text colour, placed at x, y as the

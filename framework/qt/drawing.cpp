@@ -99,14 +99,6 @@ BOOL CDC::Polyline(const POINT* points, int count) {
   return TRUE;
 }
 
-BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
-  if (!m_hDC->painter) return FALSE;
-  m_hDC->painter->setPen(QtPen(*m_hDC));
-  m_hDC->painter->setBrush(QtBrush(*m_hDC));
-  m_hDC->painter->drawRect(ShapeRect(left, top, right, bottom));
-  return TRUE;
-}
-
 BOOL CDC::Ellipse(int left, int top, int right, int bottom) {
   if (!m_hDC->painter) return FALSE;
   m_hDC->painter->setPen(QtPen(*m_hDC));

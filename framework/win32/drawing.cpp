@@ -80,8 +80,6 @@ BOOL CDC::LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
 
 BOOL CDC::Polyline(const POINT* points, int count) { return ::Polyline(m_hDC, points, count); }
 
-BOOL CDC::Rectangle(int left, int top, int right, int bottom) { return ::Rectangle(m_hDC, left, top, right, bottom); }
-
 BOOL CDC::Ellipse(int left, int top, int right, int bottom) { return ::Ellipse(m_hDC, left, top, right, bottom); }
 
 void CDC::FillSolidRect(const RECT* rect, COLORREF color) {
