@@ -35,13 +35,10 @@ struct FrameworkAccess {
     font.m_hObject = handle;
     font.owned_ = true;
   }
-  static bool Owns(const CFont& font) { return font.owned_; }
 
   static BOOL OnCmdMsg(CCmdTarget& target, int id, UINT code) { return target.OnCmdMsg(id, code); }
-  static void EndDialog(CDialog& dialog, int result) { dialog.EndDialog(result); }
   static UINT TemplateId(const CDialog& dialog) { return dialog.templateId_; }
   static CWnd* Parent(const CDialog& dialog) { return dialog.parent_; }
-  static void DoDataExchange(CDialog& dialog, CDataExchange* dx) { dialog.DoDataExchange(dx); }
 };
 
 // What DoDataExchange is handed: the dialog whose controls are bound.
