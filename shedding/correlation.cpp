@@ -12,13 +12,25 @@ double Linear(const CorrelationPoint& low, const CorrelationPoint& high, double 
   return low.strouhal + share * (high.strouhal - low.strouhal);
 }
 
-double LogLog(const CorrelationPoint& low, const CorrelationPoint& high, double reynolds) {
-  const double slope =
-      std::log10(high.strouhal / low.strouhal) / std::log10(high.reynolds / low.reynolds);
-  return std::pow(reynolds / low.reynolds, slope) * low.strouhal;
+constexpr std::size_t kPoints = CorrelationTable.size();
+
+// Two logarithms per interval, taken once rather than for every estimate.
+const std::array<double, kPoints>& Slopes() {
+  static const std::array<double, kPoints> slopes = [] {
+    std::array<double, kPoints> result{};
+    for (std::size_t i = 1; i + 1 < kPoints; ++i) {
+      const CorrelationPoint& low = CorrelationTable[i];
+      const CorrelationPoint& high = CorrelationTable[i + 1];
+      result[i] = std::log10(high.strouhal / low.strouhal) / std::log10(high.reynolds / low.reynolds);
+    }
+    return result;
+  }();
+  return slopes;
 }
 
 }  // namespace
+
+double LogLogSlope(std::size_t interval) { return Slopes()[interval]; }
 
 double StrouhalFromReynolds(double reynolds) {
   const CorrelationPoint& first = CorrelationTable.front();
@@ -29,9 +41,9 @@ double StrouhalFromReynolds(double reynolds) {
   std::size_t i = 0;
   while (!(reynolds < CorrelationTable[i + 1].reynolds)) ++i;
   const CorrelationPoint& low = CorrelationTable[i];
-  const CorrelationPoint& high = CorrelationTable[i + 1];
   // The first point has St = 0, where a logarithm is useless.
-  return i == 0 ? Linear(low, high, reynolds) : LogLog(low, high, reynolds);
+  if (i == 0) return Linear(low, CorrelationTable[1], reynolds);
+  return std::pow(reynolds / low.reynolds, LogLogSlope(i)) * low.strouhal;
 }
 
 std::string StrouhalText(double strouhal) {
