@@ -131,23 +131,18 @@ bool Significant(double magnitude, int precision, Rounded& result) {
   const int binaryExponent = static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> kMantissaBits) - 1023;
   const int estimate = (binaryExponent * 78913) >> 18;  // floor(binaryExponent * log10(2))
   const std::uint64_t limit = NarrowPowerOfTen(precision);
-  const std::uint64_t least = NarrowPowerOfTen(precision - 1);
-  for (int exponent = estimate; exponent <= estimate + 1; ++exponent) {
-    std::uint64_t digits = 0;
-    const int scale = precision - 1 - exponent;
-    if (!RoundedAt(magnitude, scale, digits)) return false;
-    if (digits > limit) continue;  // the estimate was one low
-    if (digits < least) return false;
-    // 9.99.. rounded up to 10.0..: one digit fewer at the next power. (Exact
-    // at limit: with the estimate one low the value would round to more.)
-    if (digits == limit) {
-      result = {least, scale - 1};
-    } else {
-      result = {digits, scale};
-    }
-    return true;
+  int scale = precision - 1 - estimate;
+  std::uint64_t digits = 0;
+  if (!RoundedAt(magnitude, scale, digits)) return false;
+  if (digits > limit) {  // the estimate was one low
+    --scale;
+    if (!RoundedAt(magnitude, scale, digits) || digits > limit) return false;
   }
-  return false;
+  if (digits < NarrowPowerOfTen(precision - 1)) return false;
+  // 9.99.. rounded up to 10.0..: one digit fewer at the next power. (Exact
+  // at limit: with the estimate one low the value would round to more.)
+  result = digits == limit ? Rounded{digits / 10, scale - 1} : Rounded{digits, scale};
+  return true;
 }
 
 // The last `count` decimal digits of number, two at a time.
@@ -168,9 +163,14 @@ char* Digits(std::uint64_t number, int count, char* out) {
   return out + count;
 }
 
-char* Copy(const char* from, int count, char* to) {
-  for (int i = 0; i < count; ++i) to[i] = from[i];
-  return to + count;
+// The `count` digits of number with a point after the first `before` of
+// them (0 < before < count): written one place on, then the integer digits
+// moved back in front of the point.
+char* DigitsWithPoint(std::uint64_t number, int count, int before, char* out) {
+  Digits(number, count, out + 1);
+  for (int i = 0; i < before; ++i) out[i] = out[i + 1];
+  out[before] = '.';
+  return out + count + 1;
 }
 
 char* Repeat(char c, int count, char* to) {
@@ -187,20 +187,19 @@ std::size_t ExactGeneral(double value, int precision, char (&out)[kExactDecimalC
   if (!Significant(std::fabs(value), precision, rounded)) return 0;
   const int exponent = precision - 1 - rounded.scale;
 
-  char text[kMaximumDigits];
-  Digits(rounded.digits, precision, text);
+  // %g drops trailing zeros.
+  std::uint64_t digits = rounded.digits;
   int kept = precision;
-  while (kept > 1 && text[kept - 1] == '0') --kept;  // %g drops trailing zeros
+  while (kept > 1 && digits % 10 == 0) {
+    digits /= 10;
+    --kept;
+  }
 
   // Fixed notation for exponents from -4 to precision - 1, otherwise exponent notation.
   char* at = out;
   if (std::signbit(value)) *at++ = '-';
   if (exponent >= precision || exponent < -4) {
-    *at++ = text[0];
-    if (kept > 1) {
-      *at++ = '.';
-      at = Copy(text + 1, kept - 1, at);
-    }
+    at = kept > 1 ? DigitsWithPoint(digits, kept, 1, at) : Digits(digits, 1, at);
     *at++ = 'e';
     *at++ = exponent < 0 ? '-' : '+';
     const int written = std::abs(exponent);
@@ -209,16 +208,14 @@ std::size_t ExactGeneral(double value, int precision, char (&out)[kExactDecimalC
     *at++ = '0';
     *at++ = '.';
     at = Repeat('0', -exponent - 1, at);
-    at = Copy(text, kept, at);
+    at = Digits(digits, kept, at);
   } else {
     const int integerDigits = exponent + 1;
     if (kept <= integerDigits) {
-      at = Copy(text, kept, at);
+      at = Digits(digits, kept, at);
       at = Repeat('0', integerDigits - kept, at);
     } else {
-      at = Copy(text, integerDigits, at);
-      *at++ = '.';
-      at = Copy(text + integerDigits, kept - integerDigits, at);
+      at = DigitsWithPoint(digits, kept, integerDigits, at);
     }
   }
   return static_cast<std::size_t>(at - out);
@@ -231,19 +228,11 @@ std::size_t ExactFixed(double value, int precision, char (&out)[kExactDecimalCap
   if (!RoundedAt(magnitude, precision, number)) return 0;
   if (number >= NarrowPowerOfTen(kMaximumDigits + 2)) return 0;  // at most 19 digits
 
-  int count = 1;
+  int count = precision + 1;  // at least one integer digit
   while (count < kMaximumDigits + 2 && number >= NarrowPowerOfTen(count)) ++count;
-  if (count < precision + 1) count = precision + 1;
-  char text[kMaximumDigits + 3];
-  Digits(number, count, text);
   char* at = out;
   if (std::signbit(value)) *at++ = '-';
-  const int integerDigits = count - precision;
-  at = Copy(text, integerDigits, at);
-  if (precision > 0) {
-    *at++ = '.';
-    at = Copy(text + integerDigits, precision, at);
-  }
+  at = precision > 0 ? DigitsWithPoint(number, count, count - precision, at) : Digits(number, count, at);
   return static_cast<std::size_t>(at - out);
 }
 
