@@ -168,8 +168,8 @@ int RunScreenRows(const Invocation& invocation) {
   const auto& screening = std::get<shedding::LockInScreening>(prepared);
 
   std::fwrite(kCsvHeader.data(), 1, kCsvHeader.size(), stdout);
-  shedding::ScreeningResult result;
-  const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row, std::string& line) {
+  const bool readAll = AnswerEachRow(stdin, stdout, [&screening, result = shedding::ScreeningResult{}](
+                                                         std::string_view row, std::string& line) mutable {
     const auto cylinder = CaseOf(row);
     if (!cylinder || screening.Screen(*cylinder, result)) {
       line += kInputError;
