@@ -11,6 +11,8 @@
 #include <string_view>
 #include <utility>
 
+#include "shedding/text_builder.h"
+
 namespace cli {
 
 class BlockReader {
@@ -44,17 +46,20 @@ void ForEachLine(std::string_view block, Visit visit) {
   }
 }
 
-// "row,answer\n" for every line of block that is not blank, appended to answers.
+// "row,answer\n" for every line of block that is not blank, into answers.
 template <typename Answer>
 std::string AnsweredBlock(std::string_view block, std::string answers, Answer& answer) {
   answers.clear();
-  ForEachLine(block, [&](std::string_view row) {
-    if (IsBlank(row)) return;
-    answers += row;
-    answers += ',';
-    answer(row, answers);
-    answers += '\n';
-  });
+  {
+    shedding::TextBuilder line(answers);
+    ForEachLine(block, [&](std::string_view row) {
+      if (IsBlank(row)) return;
+      line.Append(row);
+      line.Append(',');
+      answer(row, line);
+      line.Append('\n');
+    });
+  }
   return answers;
 }
 
@@ -63,7 +68,7 @@ std::string AnsweredBlock(std::string_view block, std::string answers, Answer& a
 inline constexpr std::size_t kBlocksInFlight = 3;
 
 // Writes "row,answer" for every line of input that is not blank, where
-// answer(row, line) appends the answer to the output line. Every block gets
+// answer(row, line) appends the answer to the output line (a TextBuilder). Every block gets
 // its own copy of answer, so what a copy changes must be its own. False if
 // the input could not be read; write errors stay in the output's error flag
 // for the caller to check.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace shedding {
 namespace {
@@ -82,8 +83,9 @@ int HalfOf(Wide remainder, Wide divisor) {
 
 // The same exactly, in integers: a positive normal double is f * 2^e with f
 // below 2^53, so magnitude * 10^scale splits into a whole part and a
-// remainder in 128 bits for every scale and exponent reached here.
-bool ExactlyRounded(double magnitude, int scale, std::uint64_t& rounded) {
+// remainder in 128 bits for every scale and exponent reached here. Rarely
+// needed, so kept out of the common path.
+[[gnu::noinline]] bool ExactlyRounded(double magnitude, int scale, std::uint64_t& rounded) {
   const auto bits = std::bit_cast<std::uint64_t>(magnitude);
   const auto biased = static_cast<int>(bits >> kMantissaBits);
   if (biased == 0 || biased >= 0x7FF) return false;  // zero, subnormal, infinity, NaN
@@ -145,42 +147,51 @@ bool Significant(double magnitude, int precision, Rounded& result) {
   return true;
 }
 
-// The last `count` decimal digits of number, two at a time.
+// The `count` decimal digits of number (below 10^count), two at a time,
+// in 32 bits once they fit.
 char* Digits(std::uint64_t number, int count, char* out) {
   static constexpr char kPairs[] =
       "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
       "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
       "8081828384858687888990919293949596979899";
   int at = count;
-  while (at >= 2) {
+  for (; at >= 2 && number > UINT32_MAX; at -= 2) {
     const auto pair = static_cast<std::size_t>(number % 100) * 2;
     number /= 100;
-    at -= 2;
-    out[at] = kPairs[pair];
-    out[at + 1] = kPairs[pair + 1];
+    out[at - 2] = kPairs[pair];
+    out[at - 1] = kPairs[pair + 1];
   }
-  if (at == 1) out[0] = static_cast<char>('0' + number % 10);
+  auto rest = static_cast<std::uint32_t>(number);
+  for (; at >= 2; at -= 2) {
+    const auto pair = static_cast<std::size_t>(rest % 100) * 2;
+    rest /= 100;
+    out[at - 2] = kPairs[pair];
+    out[at - 1] = kPairs[pair + 1];
+  }
+  if (at == 1) out[0] = static_cast<char>('0' + rest);
   return out + count;
 }
 
-// The `count` digits of number with a point after the first `before` of
-// them (0 < before < count): written one place on, then the integer digits
-// moved back in front of the point.
-char* DigitsWithPoint(std::uint64_t number, int count, int before, char* out) {
-  Digits(number, count, out + 1);
-  for (int i = 0; i < before; ++i) out[i] = out[i + 1];
-  out[before] = '.';
-  return out + count + 1;
+// Digits are written into a scratch buffer and moved as a whole: copies of
+// one fixed size, however many digits, avoid a loop per character. Both
+// the scratch buffer and the output have room beyond what they hold.
+constexpr std::size_t kPlaced = kMaximumDigits + 2;
+constexpr std::size_t kDigitsRoom = 2 * kPlaced;
+
+char* Place(const char* digits, int count, char* to) {
+  std::memcpy(to, digits, kPlaced);
+  return to + count;
 }
 
-char* Repeat(char c, int count, char* to) {
-  for (int i = 0; i < count; ++i) to[i] = c;
+char* Zeros(int count, char* to) {
+  static constexpr char kZeros[kMaximumDigits + 1] = "00000000000000000";
+  std::memcpy(to, kZeros, kMaximumDigits);
   return to + count;
 }
 
 }  // namespace
 
-std::size_t ExactGeneral(double value, int precision, char (&out)[kExactDecimalCapacity]) {
+std::size_t ExactGeneral(double value, int precision, char* out) {
   if (precision == 0) precision = 1;  // as printf reads %.0g
   if (precision < 1 || precision > kMaximumDigits) return 0;
   Rounded rounded{};
@@ -188,18 +199,24 @@ std::size_t ExactGeneral(double value, int precision, char (&out)[kExactDecimalC
   const int exponent = precision - 1 - rounded.scale;
 
   // %g drops trailing zeros.
-  std::uint64_t digits = rounded.digits;
+  std::uint64_t number = rounded.digits;
   int kept = precision;
-  while (kept > 1 && digits % 10 == 0) {
-    digits /= 10;
+  while (kept > 1 && number % 10 == 0) {
+    number /= 10;
     --kept;
   }
+  char digits[kDigitsRoom] = {};
+  Digits(number, kept, digits);
 
   // Fixed notation for exponents from -4 to precision - 1, otherwise exponent notation.
   char* at = out;
   if (std::signbit(value)) *at++ = '-';
   if (exponent >= precision || exponent < -4) {
-    at = kept > 1 ? DigitsWithPoint(digits, kept, 1, at) : Digits(digits, 1, at);
+    *at++ = digits[0];
+    if (kept > 1) {
+      *at++ = '.';
+      at = Place(digits + 1, kept - 1, at);
+    }
     *at++ = 'e';
     *at++ = exponent < 0 ? '-' : '+';
     const int written = std::abs(exponent);
@@ -207,21 +224,23 @@ std::size_t ExactGeneral(double value, int precision, char (&out)[kExactDecimalC
   } else if (exponent < 0) {
     *at++ = '0';
     *at++ = '.';
-    at = Repeat('0', -exponent - 1, at);
-    at = Digits(digits, kept, at);
+    at = Zeros(-exponent - 1, at);
+    at = Place(digits, kept, at);
   } else {
     const int integerDigits = exponent + 1;
     if (kept <= integerDigits) {
-      at = Digits(digits, kept, at);
-      at = Repeat('0', integerDigits - kept, at);
+      Place(digits, kept, at);
+      at = Zeros(integerDigits - kept, at + kept);
     } else {
-      at = DigitsWithPoint(digits, kept, integerDigits, at);
+      Place(digits, integerDigits, at);
+      at[integerDigits] = '.';
+      at = Place(digits + integerDigits, kept - integerDigits, at + integerDigits + 1);
     }
   }
   return static_cast<std::size_t>(at - out);
 }
 
-std::size_t ExactFixed(double value, int precision, char (&out)[kExactDecimalCapacity]) {
+std::size_t ExactFixed(double value, int precision, char* out) {
   if (precision < 0 || precision > kMaximumDigits) return 0;
   const double magnitude = std::fabs(value);
   std::uint64_t number = 0;
@@ -230,9 +249,16 @@ std::size_t ExactFixed(double value, int precision, char (&out)[kExactDecimalCap
 
   int count = precision + 1;  // at least one integer digit
   while (count < kMaximumDigits + 2 && number >= NarrowPowerOfTen(count)) ++count;
+  char digits[kDigitsRoom] = {};
+  Digits(number, count, digits);
   char* at = out;
   if (std::signbit(value)) *at++ = '-';
-  at = precision > 0 ? DigitsWithPoint(number, count, count - precision, at) : Digits(number, count, at);
+  const int integerDigits = count - precision;
+  at = Place(digits, integerDigits, at);
+  if (precision > 0) {
+    *at++ = '.';
+    at = Place(digits + integerDigits, precision, at);
+  }
   return static_cast<std::size_t>(at - out);
 }
 
