@@ -122,7 +122,7 @@ int HalfOf(Wide remainder, Wide divisor) {
   return true;
 }
 
-bool RoundedAt(double magnitude, int scale, std::uint64_t& rounded) {
+inline bool RoundedAt(double magnitude, int scale, std::uint64_t& rounded) {
   return QuicklyRounded(magnitude, scale, rounded) || ExactlyRounded(magnitude, scale, rounded);
 }
 
@@ -147,36 +147,54 @@ bool Significant(double magnitude, int precision, Rounded& result) {
   return true;
 }
 
-// The `count` decimal digits of number (below 10^count), two at a time,
-// in 32 bits once they fit.
-char* Digits(std::uint64_t number, int count, char* out) {
-  static constexpr char kPairs[] =
-      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-      "8081828384858687888990919293949596979899";
-  int at = count;
-  for (; at >= 2 && number > UINT32_MAX; at -= 2) {
-    const auto pair = static_cast<std::size_t>(number % 100) * 2;
-    number /= 100;
-    out[at - 2] = kPairs[pair];
-    out[at - 1] = kPairs[pair + 1];
-  }
-  auto rest = static_cast<std::uint32_t>(number);
-  for (; at >= 2; at -= 2) {
-    const auto pair = static_cast<std::size_t>(rest % 100) * 2;
-    rest /= 100;
-    out[at - 2] = kPairs[pair];
-    out[at - 1] = kPairs[pair + 1];
-  }
-  if (at == 1) out[0] = static_cast<char>('0' + rest);
-  return out + count;
-}
-
 // Digits are written into a scratch buffer and moved as a whole: copies of
 // one fixed size, however many digits, avoid a loop per character. Both
 // the scratch buffer and the output have room beyond what they hold.
 constexpr std::size_t kPlaced = kMaximumDigits + 2;
-constexpr std::size_t kDigitsRoom = 2 * kPlaced;
+constexpr int kWidest = 20;  // digits below 2^64
+constexpr std::size_t kScratch = kWidest + kPlaced;
+
+constexpr char kPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+char* Pair(std::uint32_t number, char* out) {
+  std::memcpy(out, kPairs + 2 * number, 2);
+  return out + 2;
+}
+
+// The four digits of a number below 10^4, leading zeros included.
+void FourDigits(std::uint32_t number, char* out) {
+  const std::uint32_t high = number / 100;
+  Pair(number - 100 * high, Pair(high, out));
+}
+
+void EightDigits(std::uint64_t number, char* out) {
+  const auto high = static_cast<std::uint32_t>(number / 10000);
+  FourDigits(high, out);
+  FourDigits(static_cast<std::uint32_t>(number) - 10000 * high, out + 4);
+}
+
+// The last `count` digits of number (below 10^count) in scratch, from the
+// place returned: four, eight or twenty digits are written, as many as the
+// number needs, over a row of zeros.
+const char* Digits(std::uint64_t number, int count, char (&scratch)[kScratch]) {
+  std::memset(scratch, '0', kScratch);
+  constexpr std::uint64_t kEightDigits = 100'000'000;
+  if (number < 10'000) {
+    FourDigits(static_cast<std::uint32_t>(number), scratch + kWidest - 4);
+  } else if (number < kEightDigits) {
+    EightDigits(number, scratch + kWidest - 8);
+  } else {
+    const std::uint64_t high = number / kEightDigits;
+    EightDigits(number - high * kEightDigits, scratch + kWidest - 8);
+    const std::uint64_t top = high / kEightDigits;
+    EightDigits(high - top * kEightDigits, scratch + kWidest - 16);
+    FourDigits(static_cast<std::uint32_t>(top), scratch);
+  }
+  return scratch + kWidest - count;
+}
 
 char* Place(const char* digits, int count, char* to) {
   std::memcpy(to, digits, kPlaced);
@@ -205,8 +223,8 @@ std::size_t ExactGeneral(double value, int precision, char* out) {
     number /= 10;
     --kept;
   }
-  char digits[kDigitsRoom] = {};
-  Digits(number, kept, digits);
+  char scratch[kScratch];
+  const char* const digits = Digits(number, kept, scratch);
 
   // Fixed notation for exponents from -4 to precision - 1, otherwise exponent notation.
   char* at = out;
@@ -219,8 +237,9 @@ std::size_t ExactGeneral(double value, int precision, char* out) {
     }
     *at++ = 'e';
     *at++ = exponent < 0 ? '-' : '+';
-    const int written = std::abs(exponent);
-    at = Digits(static_cast<std::uint64_t>(written), written < 100 ? 2 : 3, at);  // at least two digits
+    const auto written = static_cast<std::uint32_t>(std::abs(exponent));  // at least two digits
+    if (written >= 100) *at++ = static_cast<char>('0' + written / 100);
+    at = Pair(written % 100, at);
   } else if (exponent < 0) {
     *at++ = '0';
     *at++ = '.';
@@ -249,8 +268,8 @@ std::size_t ExactFixed(double value, int precision, char* out) {
 
   int count = precision + 1;  // at least one integer digit
   while (count < kMaximumDigits + 2 && number >= NarrowPowerOfTen(count)) ++count;
-  char digits[kDigitsRoom] = {};
-  Digits(number, count, digits);
+  char scratch[kScratch];
+  const char* const digits = Digits(number, count, scratch);
   char* at = out;
   if (std::signbit(value)) *at++ = '-';
   const int integerDigits = count - precision;
