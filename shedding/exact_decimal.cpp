@@ -32,11 +32,13 @@ constexpr Wide PowerOfTen(int exponent) { return kPowersOfTen[static_cast<std::s
 
 constexpr std::uint64_t NarrowPowerOfTen(int exponent) { return static_cast<std::uint64_t>(PowerOfTen(exponent)); }
 
-// 10^k for 0 <= k <= 22, all exact in binary64.
-constexpr int kLargestExactPower = 22;
-constexpr std::array<double, kLargestExactPower + 1> kDoublePowers = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+// 10^k for -22 <= k <= 22 as the nearest doubles: exact from 10^0 on,
+// within half a unit in the last place below.
+constexpr int kLargestScaling = 22;
+constexpr std::array<double, 2 * kLargestScaling + 1> kScalings = {
+    1e-22, 1e-21, 1e-20, 1e-19, 1e-18, 1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9, 1e-8,
+    1e-7,  1e-6,  1e-5,  1e-4,  1e-3,  1e-2,  1e-1,  1e0,   1e1,   1e2,   1e3,   1e4,   1e5,   1e6,  1e7,
+    1e8,   1e9,   1e10,  1e11,  1e12,  1e13,  1e14,  1e15,  1e16,  1e17,  1e18,  1e19,  1e20,  1e21, 1e22};
 
 // A value rounded to a whole number of units of 10^-scale: digits * 10^-scale.
 struct Rounded {
@@ -51,27 +53,21 @@ constexpr std::uint64_t HalfToEven(std::uint64_t whole, int half) {
 }
 
 // magnitude * 10^scale rounded to an integer below 2^53, in binary64: the
-// product or quotient with an exact power of ten is one correctly rounded
-// operation, off by at most y * 2^-53, so whenever the fraction of the
-// result lies farther than y * 2^-52 from one half, the exact value rounds
-// the same way. Near an integer the integer part may be one off, but the
-// value rounds to that integer either way. False when too close to call or
-// out of reach (false; the caller then takes the exact path).
+// product y with the nearest double to 10^scale is within two roundings of
+// the exact value, less than y * 2^-51 together, so whenever the fraction of
+// y lies farther than that from one half, the exact value rounds the same
+// way. Near an integer the integer part may be one off, but
+// the value rounds to that integer either way. False when too close to call
+// or out of reach (the caller then takes the exact path).
 bool QuicklyRounded(double magnitude, int scale, std::uint64_t& rounded) {
-  if (scale < -kLargestExactPower || scale > kLargestExactPower) return false;
-  const double scaled = scale >= 0 ? magnitude * kDoublePowers[static_cast<std::size_t>(scale)]
-                                   : magnitude / kDoublePowers[static_cast<std::size_t>(-scale)];
+  if (scale < -kLargestScaling || scale > kLargestScaling) return false;
+  const double scaled = magnitude * kScalings[static_cast<std::size_t>(scale + kLargestScaling)];
   if (!(scaled < 0x1p53)) return false;
   const auto whole = static_cast<std::uint64_t>(scaled);
   const double fraction = scaled - static_cast<double>(whole);  // exact below 2^53
-  const double margin = scaled * 0x1p-52;
-  if (fraction < 0.5 - margin) {
-    rounded = whole;
-  } else if (fraction > 0.5 + margin) {
-    rounded = whole + 1;
-  } else {
-    return false;
-  }
+  const double fromHalf = fraction - 0.5;
+  if (std::fabs(fromHalf) <= scaled * 0x1p-51) return false;
+  rounded = whole + (fromHalf > 0 ? 1 : 0);  // no branch: either way is as likely
   return true;
 }
 

@@ -4,14 +4,10 @@
 
 namespace shedding {
 
-void TextBuilder::AppendGeneral(double value, int precision) {
-  const std::size_t length = ExactGeneral(value, precision, Room());
-  if (length == 0) {
-    Flush();
-    shedding::AppendGeneral(text_, value, 0, precision);
-    return;
-  }
-  used_ += length;
+// What the exact shortcuts leave.
+void TextBuilder::AppendConvertedGeneral(double value, int precision) {
+  Flush();
+  shedding::AppendGeneral(text_, value, 0, precision);
 }
 
 void TextBuilder::AppendFixed(double value, int width, int precision) {
@@ -40,11 +36,6 @@ void TextBuilder::Flush() {
 void TextBuilder::AppendLong(std::string_view piece) {
   Flush();
   text_ += piece;
-}
-
-char* TextBuilder::Room() {
-  if (buffer_.size() - used_ < kExactDecimalCapacity) Flush();
-  return buffer_.data() + used_;
 }
 
 }  // namespace shedding

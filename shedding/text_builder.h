@@ -33,7 +33,11 @@ class TextBuilder {
 
   // printf's "%.<precision>g" and "%<width>.<precision>f" in the "C" locale,
   // as AppendGeneral and AppendFixed write them.
-  void AppendGeneral(double value, int precision);
+  void AppendGeneral(double value, int precision) {
+    const std::size_t length = ExactGeneral(value, precision, Room());
+    if (length == 0) return AppendConvertedGeneral(value, precision);
+    used_ += length;
+  }
   void AppendFixed(double value, int width, int precision);
 
   // Hands what is built to the string; the destructor does it too.
@@ -41,8 +45,12 @@ class TextBuilder {
 
  private:
   void AppendLong(std::string_view piece);
+  void AppendConvertedGeneral(double value, int precision);
   // Where kExactDecimalCapacity characters can be written.
-  char* Room();
+  char* Room() {
+    if (buffer_.size() - used_ < kExactDecimalCapacity) Flush();
+    return buffer_.data() + used_;
+  }
 
   std::string& text_;
   std::array<char, 4096> buffer_;
