@@ -3,7 +3,6 @@
 // number, by interpolation in a table of published points.
 
 #include <array>
-#include <cstddef>
 #include <string>
 
 namespace shedding {
@@ -32,11 +31,6 @@ inline constexpr std::array<CorrelationPoint, 8> CorrelationTable = {{
 // 0 up to Re = 30 (and for NaN), 0.23 from the last table point on, and
 // between table points a straight line on log-log axes.
 double StrouhalFromReynolds(double reynolds);
-
-// The slope on log-log axes from table point `interval` to the next, for
-// 1 <= interval < CorrelationTable.size() - 1: computed once, so that the
-// correlation and the curves solved on it follow the same lines.
-double LogLogSlope(std::size_t interval);
 
 // The estimate as shown: "%5.3f".
 inline constexpr int kStrouhalTextWidth = 5;
