@@ -33,8 +33,4 @@ bool BlockReader::Next(std::string& block) {
 
 bool BlockReader::Failed() const { return std::ferror(input_) != 0; }
 
-bool IsBlank(std::string_view line) {
-  return line.find_first_not_of(" \t\v\f\r") == std::string_view::npos;
-}
-
 }  // namespace cli

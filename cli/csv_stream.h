@@ -30,7 +30,13 @@ class BlockReader {
   bool exhausted_ = false;
 };
 
-bool IsBlank(std::string_view line);
+// Nothing but white space: rows almost never are, and the first character tells.
+inline bool IsBlank(std::string_view line) {
+  for (const char c : line) {
+    if (c != ' ' && c != '\t' && c != '\v' && c != '\f' && c != '\r') return false;
+  }
+  return true;
+}
 
 // Each line of block without its "\n" or "\r\n".
 template <typename Visit>

@@ -123,7 +123,7 @@ inline bool RoundedAt(double magnitude, int scale, std::uint64_t& rounded) {
 }
 
 // The value to `precision` significant digits: digits has exactly that many.
-bool Significant(double magnitude, int precision, Rounded& result) {
+[[gnu::always_inline]] inline bool Significant(double magnitude, int precision, Rounded& result) {
   if (!(magnitude >= 0x1p-1022 && magnitude <= 0x1.fffffffffffffp1023)) return false;
   // floor(log10) of the value is this estimate or one above it.
   const int binaryExponent = static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> kMantissaBits) - 1023;
@@ -175,7 +175,7 @@ void EightDigits(std::uint64_t number, char* out) {
 // The last `count` digits of number (below 10^count) in scratch, from the
 // place returned: four, eight or twenty digits are written, as many as the
 // number needs, over a row of zeros.
-const char* Digits(std::uint64_t number, int count, char (&scratch)[kScratch]) {
+inline const char* Digits(std::uint64_t number, int count, char (&scratch)[kScratch]) {
   std::memset(scratch, '0', kScratch);
   constexpr std::uint64_t kEightDigits = 100'000'000;
   if (number < 10'000) {
@@ -203,11 +203,8 @@ char* Zeros(int count, char* to) {
   return to + count;
 }
 
-}  // namespace
-
-std::size_t ExactGeneral(double value, int precision, char* out) {
-  if (precision == 0) precision = 1;  // as printf reads %.0g
-  if (precision < 1 || precision > kMaximumDigits) return 0;
+// %.<precision>g for 1 <= precision <= 17.
+[[gnu::always_inline]] inline std::size_t General(double value, int precision, char* out) {
   Rounded rounded{};
   if (!Significant(std::fabs(value), precision, rounded)) return 0;
   const int exponent = precision - 1 - rounded.scale;
@@ -253,6 +250,18 @@ std::size_t ExactGeneral(double value, int precision, char* out) {
     }
   }
   return static_cast<std::size_t>(at - out);
+}
+
+}  // namespace
+
+std::size_t ExactGeneral(double value, int precision, char* out) {
+  // The precisions batches show, each with its constants folded in.
+  switch (precision) {
+    case 0: return General(value, 1, out);  // as printf reads %.0g
+    case 3: return General(value, 3, out);
+    case 4: return General(value, 4, out);
+    default: return precision >= 1 && precision <= kMaximumDigits ? General(value, precision, out) : 0;
+  }
 }
 
 std::size_t ExactFixed(double value, int precision, char* out) {
