@@ -151,10 +151,9 @@ void AppendConverted(std::string& text, double value, std::chars_format format, 
   AppendAligned(text, converted.data(), static_cast<std::size_t>(result.ptr - converted.data()), width);
 }
 
-}  // namespace
-
-double TextToNumber(std::string_view text) {
-  if (const auto quick = QuicklyConverted(text)) return *quick;
+// Every text the fast path leaves, by std::from_chars; kept out of line, so
+// that the common path pays nothing for it.
+[[gnu::noinline]] double SlowlyConverted(std::string_view text) {
   const DecimalPrefix prefix = ScanDecimalPrefix(text);
   if (prefix.unsignedText.empty()) return 0.0;
 
@@ -165,6 +164,13 @@ double TextToNumber(std::string_view text) {
     magnitude = IsBeyondLargest(prefix) ? std::numeric_limits<double>::infinity() : 0.0;
   }
   return prefix.negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+double TextToNumber(std::string_view text) {
+  if (const auto quick = QuicklyConverted(text)) return *quick;
+  return SlowlyConverted(text);
 }
 
 std::string FormatGeneral(double value, int width, int precision) {
