@@ -74,10 +74,10 @@ std::string AnsweredBlock(std::string_view block, std::string answers, Answer& a
 inline constexpr std::size_t kBlocksInFlight = 3;
 
 // Writes "row,answer" for every line of input that is not blank, where
-// answer(row, line) appends the answer to the output line (a TextBuilder). Every block gets
-// its own copy of answer, so what a copy changes must be its own. False if
-// the input could not be read; write errors stay in the output's error flag
-// for the caller to check.
+// answer(row, line) appends the answer to the output line, a TextBuilder.
+// Every block gets its own copy of answer, so what a copy changes must be
+// its own. False if the input could not be read; write errors stay in the
+// output's error flag for the caller to check.
 template <typename Answer>
 bool AnswerEachRow(std::FILE* input, std::FILE* output, const Answer& answer) {
   BlockReader reader(input);

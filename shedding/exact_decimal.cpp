@@ -56,9 +56,9 @@ constexpr std::uint64_t HalfToEven(std::uint64_t whole, int half) {
 // product y with the nearest double to 10^scale is within two roundings of
 // the exact value, less than y * 2^-51 together, so whenever the fraction of
 // y lies farther than that from one half, the exact value rounds the same
-// way. Near an integer the integer part may be one off, but
-// the value rounds to that integer either way. False when too close to call
-// or out of reach (the caller then takes the exact path).
+// way. Near an integer the integer part may be one off, but the value
+// rounds to that integer either way. False when too close to call or out of
+// reach (the caller then takes the exact path).
 bool QuicklyRounded(double magnitude, int scale, std::uint64_t& rounded) {
   if (scale < -kLargestScaling || scale > kLargestScaling) return false;
   const double scaled = magnitude * kScalings[static_cast<std::size_t>(scale + kLargestScaling)];
@@ -123,6 +123,7 @@ inline bool RoundedAt(double magnitude, int scale, std::uint64_t& rounded) {
 }
 
 // The value to `precision` significant digits: digits has exactly that many.
+// Always inlined, as General below, so that a constant precision folds in.
 [[gnu::always_inline]] inline bool Significant(double magnitude, int precision, Rounded& result) {
   if (!(magnitude >= 0x1p-1022 && magnitude <= 0x1.fffffffffffffp1023)) return false;
   // floor(log10) of the value is this estimate or one above it.
@@ -175,7 +176,7 @@ void EightDigits(std::uint64_t number, char* out) {
 // The last `count` digits of number (below 10^count) in scratch, from the
 // place returned: four, eight or twenty digits are written, as many as the
 // number needs, over a row of zeros.
-inline const char* Digits(std::uint64_t number, int count, char (&scratch)[kScratch]) {
+const char* Digits(std::uint64_t number, int count, char (&scratch)[kScratch]) {
   std::memset(scratch, '0', kScratch);
   constexpr std::uint64_t kEightDigits = 100'000'000;
   if (number < 10'000) {
