@@ -151,6 +151,15 @@ void AppendConverted(std::string& text, double value, std::chars_format format, 
   AppendAligned(text, converted.data(), static_cast<std::size_t>(result.ptr - converted.data()), width);
 }
 
+// Appends the formatted value, right-aligned in width.
+void AppendFormatted(std::string& text, double value, std::chars_format format, int width, int precision) {
+  char exact[kExactDecimalCapacity];
+  const std::size_t length = format == std::chars_format::fixed ? ExactFixed(value, precision, exact)
+                                                                : ExactGeneral(value, precision, exact);
+  if (length == 0) return AppendConverted(text, value, format, width, precision);
+  AppendAligned(text, exact, length, width);
+}
+
 // Every text the fast path leaves, by std::from_chars; kept out of line, so
 // that the common path pays nothing for it.
 [[gnu::noinline]] double SlowlyConverted(std::string_view text) {
@@ -186,17 +195,11 @@ std::string FormatFixed(double value, int width, int precision) {
 }
 
 void AppendGeneral(std::string& text, double value, int width, int precision) {
-  char exact[kExactDecimalCapacity];
-  const std::size_t length = ExactGeneral(value, precision, exact);
-  if (length == 0) return AppendConverted(text, value, std::chars_format::general, width, precision);
-  AppendAligned(text, exact, length, width);
+  AppendFormatted(text, value, std::chars_format::general, width, precision);
 }
 
 void AppendFixed(std::string& text, double value, int width, int precision) {
-  char exact[kExactDecimalCapacity];
-  const std::size_t length = ExactFixed(value, precision, exact);
-  if (length == 0) return AppendConverted(text, value, std::chars_format::fixed, width, precision);
-  AppendAligned(text, exact, length, width);
+  AppendFormatted(text, value, std::chars_format::fixed, width, precision);
 }
 
 }  // namespace shedding
