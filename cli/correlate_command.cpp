@@ -25,8 +25,9 @@ int RunCorrelate(const Invocation& invocation) {
 }
 
 int RunCorrelateRows() {
-  const bool readAll = AnswerEachRow(stdin, stdout, [](std::string_view row, std::string& line) {
-    line += EstimateText(row);
+  const bool readAll = AnswerEachRow(stdin, stdout, [](std::string_view row, shedding::TextBuilder& line) {
+    line.AppendFixed(shedding::StrouhalFromReynolds(shedding::TextToNumber(row)), shedding::kStrouhalTextWidth,
+                     shedding::kStrouhalTextDecimals);
   });
   if (!readAll) {
     std::fputs("strouhal: cannot read standard input\n", stderr);

@@ -1,69 +1,106 @@
 #pragma once
-// Batch mode: rows in, "row,answer" out, through large buffers so that a
-// million rows take a fraction of a second.
+// Batch mode: rows in, "row,answer" out. Rows are read in blocks of whole
+// lines and the blocks answered on threads of their own, so that a batch
+// uses every core; their answers are written in input order.
 
 #include <cstdio>
+#include <cstring>
+#include <deque>
+#include <future>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <utility>
+
+#include "shedding/text_builder.h"
 
 namespace cli {
 
-class LineReader {
+class BlockReader {
  public:
-  explicit LineReader(std::FILE* input);
+  explicit BlockReader(std::FILE* input);
 
-  // The next line without its "\n" or "\r\n"; false once the input is used up.
-  bool Next(std::string_view& line);
+  // The next lines of input, each with its "\n" (the input's last line may
+  // have none), into block; false once the input is used up.
+  bool Next(std::string& block);
   bool Failed() const;
 
  private:
   std::FILE* input_;
-  std::vector<char> buffer_;
-  std::size_t begin_ = 0;
-  std::size_t end_ = 0;
+  std::string pending_;  // read, but not yet a whole line
   bool exhausted_ = false;
 };
 
-// Collects output and hands it to stdio in large pieces. Write errors stay
-// in the stream's error flag for the caller to check.
-class OutputBuffer {
- public:
-  explicit OutputBuffer(std::FILE* output);
-  ~OutputBuffer();
-  OutputBuffer(const OutputBuffer&) = delete;
-  OutputBuffer& operator=(const OutputBuffer&) = delete;
+// Nothing but white space: rows almost never are, and the first character tells.
+inline bool IsBlank(std::string_view line) {
+  for (const char c : line) {
+    if (c != ' ' && c != '\t' && c != '\v' && c != '\f' && c != '\r') return false;
+  }
+  return true;
+}
 
-  // Where the next output goes: append to it, then call Appended.
-  std::string& Pending() { return pending_; }
-  void Appended();
+// Each line of block without its "\n" or "\r\n".
+template <typename Visit>
+void ForEachLine(std::string_view block, Visit visit) {
+  while (!block.empty()) {
+    const void* newline = std::memchr(block.data(), '\n', block.size());
+    const std::size_t length =
+        newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - block.data()) : block.size();
+    std::string_view line = block.substr(0, length);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    visit(line);
+    block.remove_prefix(newline ? length + 1 : length);
+  }
+}
 
- private:
-  void Flush();
+// "row,answer\n" for every line of block that is not blank, into answers.
+template <typename Answer>
+std::string AnsweredBlock(std::string_view block, std::string answers, Answer& answer) {
+  answers.clear();
+  {
+    shedding::TextBuilder line(answers);
+    ForEachLine(block, [&](std::string_view row) {
+      if (IsBlank(row)) return;
+      line.Append(row);
+      line.Append(',');
+      answer(row, line);
+      line.Append('\n');
+    });
+  }
+  return answers;
+}
 
-  std::FILE* output_;
-  std::string pending_;
-};
-
-bool IsBlank(std::string_view line);
+// Blocks being answered at once: enough to keep two cores busy while the
+// reading and writing thread waits for the oldest.
+inline constexpr std::size_t kBlocksInFlight = 3;
 
 // Writes "row,answer" for every line of input that is not blank, where
-// answer(row, line) appends the answer to the output line. False if the
-// input could not be read.
+// answer(row, line) appends the answer to the output line, a TextBuilder.
+// Every block gets its own copy of answer, so what a copy changes must be
+// its own. False if the input could not be read; write errors stay in the
+// output's error flag for the caller to check.
 template <typename Answer>
-bool AnswerEachRow(std::FILE* input, std::FILE* output, Answer answer) {
-  LineReader reader(input);
-  OutputBuffer writer(output);
-  std::string_view row;
-  while (reader.Next(row)) {
-    if (IsBlank(row)) continue;
-    std::string& line = writer.Pending();
-    line += row;
-    line += ',';
-    answer(row, line);
-    line += '\n';
-    writer.Appended();
+bool AnswerEachRow(std::FILE* input, std::FILE* output, const Answer& answer) {
+  BlockReader reader(input);
+  std::deque<std::future<std::string>> answering;
+  std::string spare;  // the storage of written answers, for the next block
+  const auto writeOldest = [&] {
+    spare = answering.front().get();
+    answering.pop_front();
+    if (!spare.empty()) std::fwrite(spare.data(), 1, spare.size(), output);
+  };
+  std::string block;
+  while (reader.Next(block)) {
+    if (answering.size() == kBlocksInFlight) writeOldest();
+    // Where no thread can be started, the block is answered when its answers are asked for.
+    answering.push_back(std::async(std::launch::async | std::launch::deferred,
+                                   [own = answer](const std::string& lines, std::string storage) mutable {
+                                     return AnsweredBlock(lines, std::move(storage), own);
+                                   },
+                                   std::move(block), std::move(spare)));
+    block = std::string();
+    spare = std::string();
   }
+  while (!answering.empty()) writeOldest();
   return !reader.Failed();
 }
 

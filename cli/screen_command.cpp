@@ -121,16 +121,16 @@ std::optional<shedding::ScreeningCase> CaseOf(std::string_view row) {
 }
 
 // Re,St,...,viv_ranges of a screened row; a figure not claimed stays empty.
-void AppendRowFigures(std::string& answer, const shedding::ScreeningResult& result) {
+void AppendRowFigures(shedding::TextBuilder& answer, const shedding::ScreeningResult& result) {
   for (std::size_t i = kFirstRowFigure; i < result.figures.size(); ++i) {
     if (result.figures[i].claimed) result.figures[i].AppendText(answer);
-    answer += ',';
+    answer.Append(',');
   }
-  answer += result.lockIn.key;
-  answer += ',';
-  answer += result.eurocode.key;
-  answer += ',';
-  answer += result.vivRanges.key;
+  answer.Append(result.lockIn.key);
+  answer.Append(',');
+  answer.Append(result.eurocode.key);
+  answer.Append(',');
+  answer.Append(result.vivRanges.key);
 }
 
 }  // namespace
@@ -168,11 +168,11 @@ int RunScreenRows(const Invocation& invocation) {
   const auto& screening = std::get<shedding::LockInScreening>(prepared);
 
   std::fwrite(kCsvHeader.data(), 1, kCsvHeader.size(), stdout);
-  shedding::ScreeningResult result;
-  const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row, std::string& line) {
+  const bool readAll = AnswerEachRow(stdin, stdout, [&screening, result = shedding::ScreeningResult{}](
+                                                         std::string_view row, shedding::TextBuilder& line) mutable {
     const auto cylinder = CaseOf(row);
     if (!cylinder || screening.Screen(*cylinder, result)) {
-      line += kInputError;
+      line.Append(kInputError);
     } else {
       AppendRowFigures(line, result);
     }

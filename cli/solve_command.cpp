@@ -66,14 +66,14 @@ int RunSolve(const Invocation& invocation) {
 
 int RunSolveRows(const Invocation& invocation) {
   const int digits = shedding::ResultDigits(invocation.analysis);
-  const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row, std::string& line) {
+  const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row, shedding::TextBuilder& line) {
     const auto fields = SplitFields(row);
     const shedding::ShedOutcome outcome =
         fields ? shedding::SolveSheddingValue(invocation.analysis, Converted(*fields)) : shedding::ShedOutcome{};
     if (outcome.solved) {
-      shedding::AppendGeneral(line, outcome.value, 0, digits);  // as the single solve's text, unpadded
+      line.AppendGeneral(outcome.value, digits);  // as the single solve's text, unpadded
     } else {
-      line += kInputError;
+      line.Append(kInputError);
     }
   });
   if (!readAll) {

@@ -31,6 +31,7 @@
 #include "shedding/number_text.h"
 #include "shedding/shed_labels.h"
 #include "shedding/shedding_relation.h"
+#include "shedding/text_builder.h"
 
 namespace {
 
@@ -217,6 +218,14 @@ void CheckEveryShortPrecision(double value) {
   shedding::AppendFixed(appended, value, 5, 3);
   Check(appended == "x," + PrintfReference('g', value, 12, 4) + PrintfReference('f', value, 5, 3),
         "AppendGeneral and AppendFixed append what FormatGeneral and FormatFixed return");
+  std::string built = "x,";
+  {
+    shedding::TextBuilder text(built);
+    text.AppendGeneral(value, 4);
+    text.AppendFixed(value, 5, 3);
+  }
+  Check(built == "x," + PrintfReference('g', value, 0, 4) + PrintfReference('f', value, 5, 3),
+        "a TextBuilder writes what printf writes");
 }
 
 // A field as a small integer for the formatting checks, or fallback.

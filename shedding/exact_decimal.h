@@ -12,12 +12,14 @@
 
 namespace shedding {
 
-// Enough for a sign, 17 digits, a point, zeros before the digits and an exponent.
+// Enough for a sign, 17 digits, a point, zeros before the digits and an
+// exponent, with room behind them: digits are written in copies of one size.
 inline constexpr std::size_t kExactDecimalCapacity = 48;
 
-// The text written at out and its length, or 0 if this value and precision
-// are not handled here.
-std::size_t ExactGeneral(double value, int precision, char (&out)[kExactDecimalCapacity]);
-std::size_t ExactFixed(double value, int precision, char (&out)[kExactDecimalCapacity]);
+// The text written at out, which has room for kExactDecimalCapacity
+// characters, and its length; or 0 if this value and precision are not
+// handled here.
+std::size_t ExactGeneral(double value, int precision, char* out);
+std::size_t ExactFixed(double value, int precision, char* out);
 
 }  // namespace shedding

@@ -109,19 +109,22 @@ class FigureWriter {
 
 std::string ScreeningFigure::Text() const {
   std::string text;
-  AppendText(text);
+  {
+    TextBuilder builder(text);
+    AppendText(builder);
+  }
   return text;
 }
 
-void ScreeningFigure::AppendText(std::string& text) const {
+void ScreeningFigure::AppendText(TextBuilder& text) const {
   if (!claimed) {
-    text += kNotClaimed;
+    text.Append(kNotClaimed);
     return;
   }
   switch (format) {
-    case FigureFormat::FourDigits: AppendGeneral(text, value, 0, 4); break;
-    case FigureFormat::ThreeDigits: AppendGeneral(text, value, 0, 3); break;
-    case FigureFormat::Strouhal: AppendFixed(text, value, kStrouhalTextWidth, kStrouhalTextDecimals); break;
+    case FigureFormat::FourDigits: text.AppendGeneral(value, 4); break;
+    case FigureFormat::ThreeDigits: text.AppendGeneral(value, 3); break;
+    case FigureFormat::Strouhal: text.AppendFixed(value, kStrouhalTextWidth, kStrouhalTextDecimals); break;
   }
 }
 

@@ -14,6 +14,7 @@
 
 #include "shedding/fluid_viscosity.h"
 #include "shedding/shed_analysis.h"
+#include "shedding/text_builder.h"
 
 namespace shedding {
 
@@ -77,7 +78,7 @@ struct ScreeningFigure {
   // The value as shown ("1.051"), "n/a" when not claimed; formatted on
   // request, so that a batch pays only for the texts it writes.
   std::string Text() const;
-  void AppendText(std::string& text) const;
+  void AppendText(TextBuilder& text) const;
 };
 
 enum class LockInVerdict { NoShedding, LockIn, OutsideBand };

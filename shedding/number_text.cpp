@@ -135,32 +135,34 @@ std::optional<double> QuicklyConverted(std::string_view text) {
   return negative ? -magnitude : magnitude;
 }
 
+// Appends text right-aligned in width.
+void AppendAligned(std::string& text, const char* written, std::size_t length, int width) {
+  if (width > 0 && length < static_cast<std::size_t>(width)) text.append(static_cast<std::size_t>(width) - length, ' ');
+  text.append(written, length);
+}
+
+// What the exact shortcuts leave, by std::to_chars: fixed notation of a
+// large magnitude can take a sign, 309 integer digits, a point and the fraction.
+void AppendConverted(std::string& text, double value, std::chars_format format, int width, int precision) {
+  constexpr int kDefaultPrecision = 6;  // what a negative precision means
+  const int fractionDigits = precision < 0 ? kDefaultPrecision : precision;
+  std::string converted(static_cast<std::size_t>(std::numeric_limits<double>::max_exponent10 + 3 + fractionDigits), '\0');
+  const auto result = std::to_chars(converted.data(), converted.data() + converted.size(), value, format, precision);
+  AppendAligned(text, converted.data(), static_cast<std::size_t>(result.ptr - converted.data()), width);
+}
+
 // Appends the formatted value, right-aligned in width.
 void AppendFormatted(std::string& text, double value, std::chars_format format, int width, int precision) {
-  const std::size_t start = text.size();
   char exact[kExactDecimalCapacity];
   const std::size_t length = format == std::chars_format::fixed ? ExactFixed(value, precision, exact)
                                                                 : ExactGeneral(value, precision, exact);
-  if (length != 0) {
-    text.append(exact, length);
-  } else {
-    // Fixed notation of a large magnitude can take a sign, 309 integer digits, a point and the fraction.
-    constexpr int kDefaultPrecision = 6;  // what a negative precision means
-    const int fractionDigits = precision < 0 ? kDefaultPrecision : precision;
-    text.resize(start + static_cast<std::size_t>(std::numeric_limits<double>::max_exponent10 + 3 + fractionDigits));
-    const auto result = std::to_chars(text.data() + start, text.data() + text.size(), value, format, precision);
-    text.resize(static_cast<std::size_t>(result.ptr - text.data()));
-  }
-  const std::size_t written = text.size() - start;
-  if (width > 0 && written < static_cast<std::size_t>(width)) {
-    text.insert(start, static_cast<std::size_t>(width) - written, ' ');
-  }
+  if (length == 0) return AppendConverted(text, value, format, width, precision);
+  AppendAligned(text, exact, length, width);
 }
 
-}  // namespace
-
-double TextToNumber(std::string_view text) {
-  if (const auto quick = QuicklyConverted(text)) return *quick;
+// Every text the fast path leaves, by std::from_chars; kept out of line, so
+// that the common path pays nothing for it.
+[[gnu::noinline]] double SlowlyConverted(std::string_view text) {
   const DecimalPrefix prefix = ScanDecimalPrefix(text);
   if (prefix.unsignedText.empty()) return 0.0;
 
@@ -171,6 +173,13 @@ double TextToNumber(std::string_view text) {
     magnitude = IsBeyondLargest(prefix) ? std::numeric_limits<double>::infinity() : 0.0;
   }
   return prefix.negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+double TextToNumber(std::string_view text) {
+  if (const auto quick = QuicklyConverted(text)) return *quick;
+  return SlowlyConverted(text);
 }
 
 std::string FormatGeneral(double value, int width, int precision) {

@@ -16,8 +16,12 @@ double OnsetProduct() {
   return product;
 }
 
-// St * Re at a table point: where fs * D^2 / nu stands at its Reynolds number.
-constexpr double Product(const CorrelationPoint& point) { return point.strouhal * point.reynolds; }
+// St * Re at each table point: where fs * D^2 / nu stands at its Reynolds number.
+constexpr std::array<double, kPoints> kProducts = [] {
+  std::array<double, kPoints> products{};
+  for (std::size_t i = 0; i < kPoints; ++i) products[i] = CorrelationTable[i].strouhal * CorrelationTable[i].reynolds;
+  return products;
+}();
 
 // 1 / (1 + slope) for each log-log interval, the slope computed as
 // StrouhalFromReynolds computes it, so that the inverse follows the same curve.
@@ -41,17 +45,18 @@ const std::array<double, kPoints>& InverseExponents() {
 double ReynoldsForProduct(double product) {
   const CorrelationPoint& first = CorrelationTable[0];
   const CorrelationPoint& second = CorrelationTable[1];
-  if (product < Product(second)) {
+  if (product < kProducts[1]) {
     // St = a + b*Re on the first interval, so b*Re^2 + a*Re = product.
     const double b = (second.strouhal - first.strouhal) / (second.reynolds - first.reynolds);
     const double a = first.strouhal - b * first.reynolds;
     return (-a + std::sqrt(a * a + 4.0 * b * product)) / (2.0 * b);
   }
+  // Counted rather than searched for, as in StrouhalFromReynolds.
   std::size_t i = 1;
-  while (i + 1 < kPoints && !(product < Product(CorrelationTable[i + 1]))) ++i;
+  for (std::size_t point = 2; point < kPoints; ++point) i += !(product < kProducts[point]) ? 1 : 0;
   const CorrelationPoint& low = CorrelationTable[i];
   if (i + 1 == kPoints) return product / low.strouhal;  // St constant from the last point on
-  return low.reynolds * std::pow(product / Product(low), InverseExponents()[i]);
+  return low.reynolds * std::pow(product / kProducts[i], InverseExponents()[i]);
 }
 
 }  // namespace

@@ -71,6 +71,28 @@ TEST(ScreenCsv, HeaderThenOneLinePerRow) {
             run.out);
 }
 
+// A batch of many blocks, answered on several threads: each row gets the
+// answer it gets alone, in its place.
+TEST(ScreenCsv, RowsAcrossManyBlocksKeepTheirAnswersAndOrder) {
+  const Arguments batch = {"screen", "--fluid", "water", "--temperature", "20", "--csv"};
+  const std::vector<std::string> rows = {"1,0.1,2", "0.01,0.1,2", "0.5,0.05,5", "1,0,2", "3,0.02,40", "0.2,1,0.05", "7"};
+  std::vector<std::string> answers;
+  for (const std::string& row : rows) {
+    const StrouhalRun alone = RunStrouhal(batch, row + "\n");
+    answers.push_back(alone.out.substr(alone.out.find('\n') + 1));
+  }
+  std::string input;
+  std::string expected = RunStrouhal(batch).out;  // the header
+  for (std::size_t i = 0; i < 200000; ++i) {
+    const std::size_t pick = (i * i + 3 * i) % rows.size();
+    input += rows[pick] + "\n";
+    expected += answers[pick];
+  }
+  const StrouhalRun run = RunStrouhal(batch, input);
+  EXPECT_EQ(0, run.exitCode);
+  EXPECT_TRUE(run.out == expected) << "output differs; its size is " << run.out.size();
+}
+
 TEST(ScreenSvg, WritesAWellFormedChart) {
   const std::filesystem::path path = std::filesystem::temp_directory_path() / "strouhal-screen-test.svg";
   const StrouhalRun run = RunStrouhal(With(kWaterCase, {"--svg", path.string()}));
