@@ -38,6 +38,8 @@ const std::array<double, kPoints>& Slopes() {
 
 }  // namespace
 
+double CorrelationSlope(std::size_t i) { return Slopes()[i]; }
+
 double StrouhalFromReynolds(double reynolds) {
   const CorrelationPoint& first = CorrelationTable.front();
   const CorrelationPoint& last = CorrelationTable.back();

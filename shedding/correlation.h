@@ -3,6 +3,7 @@
 // number, by interpolation in a table of published points.
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace shedding {
@@ -31,6 +32,11 @@ inline constexpr std::array<CorrelationPoint, 8> CorrelationTable = {{
 // 0 up to Re = 30 (and for NaN), 0.23 from the last table point on, and
 // between table points a straight line on log-log axes.
 double StrouhalFromReynolds(double reynolds);
+
+// The log-log slope of the interval from table point i to i + 1 (i from 1
+// to 6), exactly as StrouhalFromReynolds takes it, for code that inverts the
+// estimate and must follow the same curve to the last bit.
+double CorrelationSlope(std::size_t i);
 
 // The estimate as shown: "%5.3f".
 inline constexpr int kStrouhalTextWidth = 5;

@@ -23,18 +23,12 @@ constexpr std::array<double, kPoints> kProducts = [] {
   return products;
 }();
 
-// 1 / (1 + slope) for each log-log interval, the slope computed as
-// StrouhalFromReynolds computes it, so that the inverse follows the same curve.
+// 1 / (1 + slope) for each log-log interval, with the very slope
+// StrouhalFromReynolds takes, so that the inverse follows the same curve.
 const std::array<double, kPoints>& InverseExponents() {
   static const std::array<double, kPoints> exponents = [] {
     std::array<double, kPoints> result{};
-    for (std::size_t i = 1; i + 1 < kPoints; ++i) {
-      const CorrelationPoint& low = CorrelationTable[i];
-      const CorrelationPoint& high = CorrelationTable[i + 1];
-      const double slope =
-          std::log10(high.strouhal / low.strouhal) / std::log10(high.reynolds / low.reynolds);
-      result[i] = 1.0 / (1.0 + slope);
-    }
+    for (std::size_t i = 1; i + 1 < kPoints; ++i) result[i] = 1.0 / (1.0 + CorrelationSlope(i));
     return result;
   }();
   return exponents;
