@@ -146,6 +146,13 @@ bool FrameworkOwnsTheSystemMenu();
 // box on Windows; letters typed still reach any entry).
 bool ListKeysMoveFromBeforeTheFirstEntry();
 
+// Whether Enter right after a dialog opens presses the push button the
+// dialog gave the focus to although it is not the default one, as the
+// framework decides on Qt. On Windows the system's dialog manager makes a
+// button the default only when the focus moves to it (Tab, a click), so
+// Enter then sends IDOK.
+bool EnterAtOpeningPressesTheFocusedButton();
+
 // Whether AccessibleName can tell what a screen reader hears: under Wine,
 // whose oleacc names no control, it cannot.
 bool AccessibleNamesKnown();

@@ -340,6 +340,8 @@ bool FrameworkOwnsTheSystemMenu() { return true; }
 
 bool ListKeysMoveFromBeforeTheFirstEntry() { return true; }
 
+bool EnterAtOpeningPressesTheFocusedButton() { return true; }
+
 bool AccessibleNamesKnown() { return true; }
 
 int FocusedId() {

@@ -146,8 +146,10 @@ CDialog* FrameworkDialog(HWND hwnd) {
 }
 
 // A modal step that leaves its dialog open fails, and the dialog is closed
-// so that the test goes on.
+// so that the test goes on. What the step set off runs first: the system
+// posts some of its answers (the close command's IDCANCEL among them).
 void CloseIfLeftOpen(HWND hwnd) {
+  Settle();
   if (!IsWindowVisible(hwnd) || !FrameworkDialog(hwnd)) return;
   ADD_FAILURE() << "the step left dialog \"" << Caption(*FrameworkDialog(hwnd)) << "\" open";
   EndDialog(hwnd, IDCANCEL);
@@ -633,6 +635,8 @@ bool FrameworkOwnsTheSystemMenu() { return false; }
 
 bool ListKeysMoveFromBeforeTheFirstEntry() { return false; }
 
+bool EnterAtOpeningPressesTheFocusedButton() { return false; }
+
 // Wine's ntdll tells its version; Windows' has no such entry.
 bool AccessibleNamesKnown() { return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") == nullptr; }
 
@@ -712,8 +716,11 @@ Image Grab(const CWnd& dialog, int id) {
   Image image;
   HWND control = ControlWindow(dialog, id);
   if (!control) return image;
-  // Painted afresh, with its children, as it would be shown now.
-  RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  // Painted afresh as it would be shown now, the dialog's background behind
+  // it first: a control that paints without a background shows that.
+  const RECT area = ControlRect(dialog, id);
+  RedrawWindow(HandleOf(dialog), id ? &area : nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   Settle();
   RECT client{};
   GetClientRect(control, &client);
