@@ -30,7 +30,8 @@
 # here" hint beside the editor.
 #
 # Environment: SPEEDCRUNCH (default: speedcrunch on PATH; "none" measures
-# vortexcalc alone); SETTLE_MS;
+# vortexcalc alone; or another program to compare, named BENCH_OTHER_NAME,
+# as bench/startup_windows.sh does); SETTLE_MS;
 # BENCH_DESKTOP, given to both as XDG_CURRENT_DESKTOP (with GNOME both
 # toolkits load their GTK 3 platform theme where it is installed, as
 # qt6-gtk-platformtheme is wherever libqt6gui6's recommendations are);
@@ -56,12 +57,13 @@ SETTLE_MS=${SETTLE_MS:-500}
 # The programs measured, by name, and their paths.
 declare -A programs=([vortexcalc]=$VORTEXCALC)
 names=(vortexcalc)
+other=${BENCH_OTHER_NAME:-speedcrunch}
 if [[ ${SPEEDCRUNCH:-} != none ]]; then
-  programs[speedcrunch]=$(command -v "${SPEEDCRUNCH:-speedcrunch}") || {
+  programs[$other]=$(command -v "${SPEEDCRUNCH:-speedcrunch}") || {
     echo "SpeedCrunch is not installed: apt-get install speedcrunch (or set SPEEDCRUNCH, or SPEEDCRUNCH=none)" >&2
     exit 1
   }
-  names+=(speedcrunch)
+  names+=("$other")
 fi
 # The whole measurement runs on a session bus of its own, ended with it.
 if [[ -z ${STARTUP_BENCH_BUS:-} ]]; then
@@ -289,7 +291,7 @@ for name in "${names[@]}"; do
   printf '%-12s %30s   %30s\n' "$name" "$pmin / $pmed / $pmax" \
     "$(megabytes "$rmin") / $(megabytes "$rmed") / $(megabytes "$rmax")"
 done
-[[ -v programs[speedcrunch] ]] || exit 0
-awk -v p="${median_paint[vortexcalc]}" -v q="${median_paint[speedcrunch]}" \
-  -v r="${median_rss[vortexcalc]}" -v s="${median_rss[speedcrunch]}" \
-  'BEGIN { printf "ratio of medians, vortexcalc / speedcrunch: first paint %.2f, peak RSS %.2f\n", p / q, r / s }'
+[[ -v programs[$other] ]] || exit 0
+awk -v p="${median_paint[vortexcalc]}" -v q="${median_paint[$other]}" \
+  -v r="${median_rss[vortexcalc]}" -v s="${median_rss[$other]}" -v other="$other" \
+  'BEGIN { printf "ratio of medians, vortexcalc / %s: first paint %.2f, peak RSS %.2f\n", other, p / q, r / s }'

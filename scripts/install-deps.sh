@@ -34,6 +34,12 @@ windows_packages=(
   g++-mingw-w64-x86-64 googletest
   # running the programs and their tests, and making the installer
   wine64 nsis
+  # the fonts the dialogs name: Wine's System and MS Sans Serif, and the
+  # metric-compatible stand-in for Arial (scripts/wine-prefix.sh)
+  fonts-wine fonts-liberation
+  # the GUI suites' display, and the end-to-end runs: xdotool drives the
+  # program, ImageMagick takes and reads screenshots, xclip the clipboard
+  xvfb xdotool imagemagick xclip
 )
 if [[ "${1:-}" == windows ]]; then
   packages=("${windows_packages[@]}")

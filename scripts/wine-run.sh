@@ -3,8 +3,8 @@
 # It is the Windows build's CMAKE_CROSSCOMPILING_EMULATOR, so CTest runs the
 # cross-built tests through it. The Wine prefix is $VORTEX_WINE_PREFIX when
 # that is set (scripts/test-windows.sh makes a fresh one for each test run);
-# otherwise a fresh one in a temporary folder, made for this one program and
-# removed after it (the first start in a new prefix takes some 10 s).
+# otherwise a fresh one in a temporary folder, set up by wine-prefix.sh for
+# this one program and removed after it (that takes some 10 s).
 set -euo pipefail
 
 wine=${VORTEX_WINE:-/usr/lib/wine/wine64}
@@ -17,6 +17,7 @@ fi
 
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/vortex-wine-XXXXXX")
 export WINEPREFIX
+"$(dirname "$0")/wine-prefix.sh"
 status=0
 "$wine" "$@" || status=$?
 "$(dirname "$wine")/wineserver" -k 2>/dev/null || true

@@ -50,6 +50,7 @@ constexpr int IDCANCEL = 2;
 // System commands.
 constexpr UINT SC_MINIMIZE = 0xF020;
 constexpr UINT SC_CLOSE = 0xF060;
+constexpr UINT SC_KEYMENU = 0xF100;
 constexpr UINT SC_RESTORE = 0xF120;
 
 // Show commands.

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "json_reader.h"
@@ -97,15 +98,21 @@ TEST(ScreenSvg, WritesAWellFormedChart) {
   const std::filesystem::path path = std::filesystem::temp_directory_path() / "strouhal-screen-test.svg";
   const StrouhalRun run = RunStrouhal(With(kWaterCase, {"--svg", path.string()}));
   ASSERT_EQ(0, run.exitCode) << run.err;
-  std::ifstream file(path);
-  const std::string svg{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  std::string svg;
+  {
+    // Closed before the file goes: Windows removes no open file.
+    std::ifstream file(path);
+    svg.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  }
   EXPECT_EQ(0u, svg.find("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\""));
   for (const char* part : {"<title>", "<polyline", "<circle", ">Flow velocity (m/sec)</text>", ">Frequency (Hz)</text>",
                            ">1.5</text>", ">Lock-in band 0.8 to 1.2 fn</text>", "</svg>\n"}) {
     EXPECT_NE(std::string::npos, svg.find(part)) << part;
   }
-  const std::string check = "xmllint --noout '" + path.string() + "'";
-  EXPECT_EQ(0, std::system(check.c_str())) << "xmllint (libxml2-utils) rejects the SVG";
+  if (!std::string_view(STROUHAL_XML_CHECKER).empty()) {
+    const std::string check = STROUHAL_XML_CHECKER " '" + path.string() + "'";
+    EXPECT_EQ(0, std::system(check.c_str())) << "xmllint (libxml2-utils) rejects the SVG";
+  }
   std::filesystem::remove(path);
 
   const StrouhalRun unwritable = RunStrouhal(With(kWaterCase, {"--svg", "/nonexistent/chart.svg"}));

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/main_select_dlg.h"
 #include "framework/resource_colors.h"
@@ -119,22 +120,34 @@ TEST_F(MainSelectDlgTest, TheKeyboardReachesEveryEntryOfTheList) {
     Key key;
     unsigned modifiers;
     const char* opens;
+    const char* letter = nullptr;  // typed instead of the key
   };
   // Selection opens the dialog at once, so the first key from the unselected
-  // list decides which.
-  const Case cases[] = {{"Down", Key::Down, kNoModifier, "Strouhal Number Calculator"},
-                        {"Home", Key::Home, kNoModifier, "Strouhal Number Calculator"},
-                        {"End", Key::End, kNoModifier, "Lock-in Screening"},
-                        {"Ctrl+End", Key::End, kControl, "Lock-in Screening"},
-                        // The list shows its three entries: a page reaches the last.
-                        {"Page Down", Key::PageDown, kNoModifier, "Lock-in Screening"}};
+  // list decides which. The system's list box answers it with the entry
+  // under its caret, the first; there the entries' initials reach the others.
+  const bool keysMove = ListKeysMoveFromBeforeTheFirstEntry();
+  const char* const last = keysMove ? "Lock-in Screening" : "Strouhal Number Calculator";
+  std::vector<Case> cases = {{"Down", Key::Down, kNoModifier, "Strouhal Number Calculator"},
+                             {"Home", Key::Home, kNoModifier, "Strouhal Number Calculator"},
+                             {"End", Key::End, kNoModifier, last},
+                             {"Ctrl+End", Key::End, kControl, last},
+                             // The list shows its three entries: a page reaches the last.
+                             {"Page Down", Key::PageDown, kNoModifier, last}};
+  if (!keysMove) {
+    cases.push_back({"S", Key::Space, kNoModifier, "Strouhal and Reynolds Number Correlation", "S"});
+    cases.push_back({"L", Key::Space, kNoModifier, "Lock-in Screening", "L"});
+  }
   RunModal(mainDialog, [&] {
     for (const Case& c : cases) {
       PressKey(Key::Tab);
       ASSERT_EQ(FocusedId(), IDC_ANALYSIS_SELECT) << c.keys;
       std::string caption;
       ExpectDialogNext(caption);
-      PressKey(c.key, c.modifiers);
+      if (c.letter) {
+        TypeText(c.letter);
+      } else {
+        PressKey(c.key, c.modifiers);
+      }
       EXPECT_EQ(caption, c.opens) << c.keys;
       FocusControl(mainDialog, IDCANCEL);
     }
@@ -145,8 +158,11 @@ TEST_F(MainSelectDlgTest, TheKeyboardReachesEveryEntryOfTheList) {
 TEST_F(MainSelectDlgTest, ExitEscapeEnterAndCloseEndTheDialog) {
   EXPECT_EQ(RunModal(mainDialog, [&] { Click(mainDialog, IDCANCEL); }), IDCANCEL);
   EXPECT_EQ(RunModal(mainDialog, [&] { PressKey(Key::Escape); }), IDCANCEL);
-  // Right after opening Enter presses "Exit", which has the focus.
-  EXPECT_EQ(RunModal(mainDialog, [&] { PressKey(Key::Return); }), IDCANCEL);
+  // Right after opening Enter presses "Exit", which has the focus; where
+  // the system's dialog manager has not made it the default button yet,
+  // Enter is OK, which ends the dialog too.
+  EXPECT_EQ(RunModal(mainDialog, [&] { PressKey(Key::Return); }),
+            EnterAtOpeningPressesTheFocusedButton() ? IDCANCEL : IDOK);
   EXPECT_EQ(RunModal(mainDialog, [&] { mainDialog.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0); }), IDCANCEL);
   EXPECT_EQ(RunModal(mainDialog, [&] { PressCloseBox(mainDialog); }), IDCANCEL);
 }

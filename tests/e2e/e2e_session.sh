@@ -39,8 +39,9 @@ wait_for_window() {
 
 wait_for_close() { wait_until "the window titled /$1/ to close" window_gone "$1"; }
 
-# The program's visible windows, named or not (menus have no name).
-visible_app_windows() { xdotool search --onlyvisible --class '^vortexcalc$' 2>/dev/null | sort; }
+# The program's visible windows, named or not (menus have no name), by
+# their class: the program's name, or E2E_APP_CLASS.
+visible_app_windows() { xdotool search --onlyvisible --class "^${E2E_APP_CLASS:-vortexcalc}\$" 2>/dev/null | sort; }
 
 # wait_for_popup KNOWN_IDS: prints the id of a visible window not in KNOWN_IDS.
 new_window_shown() { [[ -n $(comm -13 <(echo "$1") <(visible_app_windows)) ]]; }

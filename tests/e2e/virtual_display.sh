@@ -86,15 +86,19 @@ while_app_runs() {
 # Without -noreset the server resets whenever its last client leaves, and a
 # client connecting during the reset is turned away. The root is black (-br),
 # which is what a new window shows until it is first painted.
+# With E2E_SHARED_DISPLAY=1 the display in DISPLAY serves instead: the
+# Windows runs use the one their Wine prefix lives on.
 start_display() {
-  local display_file=$session_dir/display
-  : >"$display_file"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset -br 3>"$display_file" >"$session_dir/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  poll_until "Xvfb to start" grep -q '^[0-9][0-9]*$' "$display_file"
-  local number
-  number=$(head -n 1 "$display_file")
-  export DISPLAY=":$number"
+  if [[ ${E2E_SHARED_DISPLAY:-} != 1 ]]; then
+    local display_file=$session_dir/display
+    : >"$display_file"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset -br 3>"$display_file" >"$session_dir/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    poll_until "Xvfb to start" grep -q '^[0-9][0-9]*$' "$display_file"
+    local number
+    number=$(head -n 1 "$display_file")
+    export DISPLAY=":$number"
+  fi
   export QT_QPA_PLATFORM=xcb
   export XDG_RUNTIME_DIR=$session_dir/runtime
   mkdir -m 700 "$XDG_RUNTIME_DIR"

@@ -29,9 +29,10 @@ std::string Describe(const char* who, const MSG& msg) {
   std::string text = who;
   switch (msg.message) {
     case WM_KEYDOWN:
-      text += " keydown ";
-      text += msg.wParam == VK_RETURN ? std::string("Return") : std::string(1, static_cast<char>(msg.wParam));
-      return text;
+      // Letters and Return; not Shift, which a capital presses first.
+      if (msg.wParam == VK_RETURN) return text + " keydown Return";
+      if (msg.wParam < 'A' || msg.wParam > 'Z') return {};
+      return text + " keydown " + static_cast<char>(msg.wParam);
     case WM_LBUTTONDOWN:
       return text + " lbuttondown";
     case WM_LBUTTONUP:

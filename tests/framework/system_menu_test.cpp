@@ -54,6 +54,12 @@ class CSystemMenuDlg : public CRecordingDlg {
   }
 };
 
+// The system commands that Alt+Space and then a choice in the menu send.
+std::vector<UINT> KeyboardChoice(UINT choice) {
+  if (FrameworkOwnsTheSystemMenu()) return {choice};
+  return {SC_KEYMENU, choice};
+}
+
 // The item's text as the user reads it: without mnemonic markers and
 // without the shortcut after a tab.
 std::string Plain(std::string text) {
@@ -83,16 +89,25 @@ TEST(SystemMenu, HoldsTheStandardItemsFollowedByTheAppendedOnes) {
 
 TEST(SystemMenu, OpensWithAltSpaceOrARightClickOnTheBackgroundAndSendsTheChoice) {
   CSystemMenuDlg dialog;
+  bool openedOverBackground = false;
   bool openedOverButton = true;
   RunModal(dialog, [&] {
     OnNextMenu(nullptr, 'z');
     PressKey(Key::Space, kAlt);
-    OnNextMenu(nullptr, 'z');
-    ClickAt(dialog, 0, {3, 3}, Button::Right);
+    if (FrameworkOwnsTheSystemMenu()) {
+      OnNextMenu(nullptr, 'z');
+      ClickAt(dialog, 0, {3, 3}, Button::Right);
+    } else {
+      openedOverBackground = OpensMenu([&] { ClickAt(dialog, 0, {3, 3}, Button::Right); });
+    }
     openedOverButton = OpensMenu([&] { Click(dialog, IDC_APPLY, Button::Right); });
     PressKey(Key::Escape);
   });
-  EXPECT_EQ(dialog.sysCommands, (std::vector<UINT>{IDM_ZAP, IDM_ZAP}));
+  std::vector<UINT> expected = KeyboardChoice(IDM_ZAP);
+  if (FrameworkOwnsTheSystemMenu()) expected.push_back(IDM_ZAP);
+  EXPECT_EQ(dialog.sysCommands, expected);
+  // The system's menu opens on the caption, not on the dialog's background.
+  EXPECT_FALSE(openedOverBackground);
   EXPECT_FALSE(openedOverButton);
 }
 
@@ -102,12 +117,15 @@ TEST(SystemMenu, CloseThatTheDialogLeavesToTheDefaultCancelsIt) {
     OnNextMenu(nullptr, 'c');
     PressKey(Key::Space, kAlt);
   });
-  EXPECT_EQ(dialog.sysCommands, (std::vector<UINT>{SC_CLOSE}));
+  EXPECT_EQ(dialog.sysCommands, KeyboardChoice(SC_CLOSE));
   EXPECT_EQ(dialog.cancelCalls, 1);
   EXPECT_EQ(result, IDCANCEL);
 }
 
 TEST(SystemMenu, MinimizeMakesTheDialogIconicAndItPaintsItsIconWhereItsHandlerSays) {
+  if (!FrameworkOwnsTheSystemMenu()) {
+    GTEST_SKIP() << "the system greys Minimize in the system menu of a dialog without a minimize box";
+  }
   CSystemMenuDlg dialog;
   bool iconicBefore = true;
   bool iconic = false;

@@ -131,6 +131,32 @@ void EnableControl(const CWnd& dialog, int id, bool enable);
 // Windows statics never take it.
 bool LinksTakeTheFocus();
 
+// Whether the framework itself provides the dialog's system menu, as on Qt,
+// where Linux window managers own the title bar's: it then also opens on a
+// right click on the dialog's background, offers Minimize to every dialog,
+// and sends the choice as the only system command. On Windows the menu is
+// the system's: Alt+Space first arrives as the system command SC_KEYMENU,
+// only the caption's right click opens it, and Minimize is greyed for a
+// dialog without a minimize box.
+bool FrameworkOwnsTheSystemMenu();
+
+// Whether the first navigation key in a list without a selection moves from
+// before the first entry (the framework's list on Qt), or selects the entry
+// under the list's caret, its first, whatever the key (the system's list
+// box on Windows; letters typed still reach any entry).
+bool ListKeysMoveFromBeforeTheFirstEntry();
+
+// Whether Enter right after a dialog opens presses the push button the
+// dialog gave the focus to although it is not the default one, as the
+// framework decides on Qt. On Windows the system's dialog manager makes a
+// button the default only when the focus moves to it (Tab, a click), so
+// Enter then sends IDOK.
+bool EnterAtOpeningPressesTheFocusedButton();
+
+// Whether AccessibleName can tell what a screen reader hears: under Wine,
+// whose oleacc names no control, it cannot.
+bool AccessibleNamesKnown();
+
 // The id of the control with the keyboard focus; 0 when none has it.
 int FocusedId();
 // A control's text as shown: a field's contents, a static's or button's

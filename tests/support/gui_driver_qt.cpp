@@ -336,6 +336,14 @@ void EnableControl(const CWnd& dialog, int id, bool enable) {
 
 bool LinksTakeTheFocus() { return true; }
 
+bool FrameworkOwnsTheSystemMenu() { return true; }
+
+bool ListKeysMoveFromBeforeTheFirstEntry() { return true; }
+
+bool EnterAtOpeningPressesTheFocusedButton() { return true; }
+
+bool AccessibleNamesKnown() { return true; }
+
 int FocusedId() {
   HWND focus = HWND__::FromWidget(QApplication::focusWidget());
   return focus ? focus->id : 0;

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -145,8 +146,10 @@ CDialog* FrameworkDialog(HWND hwnd) {
 }
 
 // A modal step that leaves its dialog open fails, and the dialog is closed
-// so that the test goes on.
+// so that the test goes on. What the step set off runs first: the system
+// posts some of its answers (the close command's IDCANCEL among them).
 void CloseIfLeftOpen(HWND hwnd) {
+  Settle();
   if (!IsWindowVisible(hwnd) || !FrameworkDialog(hwnd)) return;
   ADD_FAILURE() << "the step left dialog \"" << Caption(*FrameworkDialog(hwnd)) << "\" open";
   EndDialog(hwnd, IDCANCEL);
@@ -231,14 +234,28 @@ WORD VirtualKey(Key key) {
   return 0;
 }
 
+bool PointerAt(POINT screen) {
+  POINT now{};
+  return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+}
+
+// Wine moves the X pointer only while it can grab it, which another client
+// may briefly hold: the move is made again until the pointer is there, as
+// the system's cursor position (which tooltips read) must be.
 void MovePointer(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
   INPUT input{};
   input.type = INPUT_MOUSE;
   input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
   input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
   input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  Send({input});
+  const DWORD start = GetTickCount();
+  do {
+    SetCursorPos(screen.x, screen.y);
+    Send({input});
+    if (PointerAt(screen)) return;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
+  } while (GetTickCount() - start < kInputTimeoutMs);
+  ADD_FAILURE() << "the pointer did not move to " << screen.x << "," << screen.y;
 }
 
 void PressButton(Button button, bool up) {
@@ -263,13 +280,34 @@ POINT Centre(HWND control) {
   return {(client.right - client.left) / 2, (client.bottom - client.top) / 2};
 }
 
+// Runs the thread's messages for ms milliseconds.
+void RunMessagesFor(DWORD ms) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < ms) {
+    RunPendingMessages();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
+  }
+}
+
+// A user's separate clicks on one spot are seconds apart, never a double
+// click: a click that would follow the last one within the double-click
+// time waits for it to pass.
 void ClickScreen(POINT screen, Button button, int times) {
+  static DWORD lastClick = GetTickCount() - GetDoubleClickTime();
+  static POINT lastAt{-1, -1};
+  const DWORD since = GetTickCount() - lastClick;
+  if (since <= GetDoubleClickTime() && std::abs(screen.x - lastAt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+      std::abs(screen.y - lastAt.y) <= GetSystemMetrics(SM_CYDOUBLECLK)) {
+    RunMessagesFor(GetDoubleClickTime() + 1 - since);
+  }
   MovePointer(screen);
   Settle();
   for (int i = 0; i < times; ++i) {
     PressButton(button, false);
     PressButton(button, true);
   }
+  lastClick = GetTickCount();
+  lastAt = screen;
   Settle();
 }
 
@@ -443,6 +481,12 @@ void OnNextMenu(std::vector<std::string>* items, char choose) {
           EndMenu();
           return;
         }
+        // A click on a greyed item chooses nothing and leaves the menu open.
+        if (GetMenuState(menu, static_cast<UINT>(chosen), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) {
+          ADD_FAILURE() << "the menu item " << texts[static_cast<std::size_t>(chosen)] << " is greyed";
+          EndMenu();
+          return;
+        }
         MovePointer({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
         PressButton(Button::Left, false);
         PressButton(Button::Left, true);
@@ -481,16 +525,27 @@ void PressKey(Key key, unsigned modifiers) {
   Settle();
 }
 
+// Each character as the key that types it on the keyboard layout, with
+// Shift where it needs it, so that the key's own key-down message comes
+// first as from a user; a character no key types comes as itself.
 void TypeText(std::string_view text) {
   WaitFor([] { return GetFocus() != nullptr; });
   for (const char c : text) {
-    INPUT down{};
-    down.type = INPUT_KEYBOARD;
-    down.ki.wScan = static_cast<unsigned char>(c);
-    down.ki.dwFlags = KEYEVENTF_UNICODE;
-    INPUT up = down;
-    up.ki.dwFlags |= KEYEVENTF_KEYUP;
-    Send({down, up});
+    const SHORT key = VkKeyScanA(c);
+    if (key != -1 && (HIBYTE(key) & ~1) == 0) {
+      std::vector<WORD> keys;
+      if (HIBYTE(key) & 1) keys.push_back(VK_SHIFT);
+      keys.push_back(LOBYTE(key));
+      SendKeys(keys);
+    } else {
+      INPUT down{};
+      down.type = INPUT_KEYBOARD;
+      down.ki.wScan = static_cast<unsigned char>(c);
+      down.ki.dwFlags = KEYEVENTF_UNICODE;
+      INPUT up = down;
+      up.ki.dwFlags |= KEYEVENTF_KEYUP;
+      Send({down, up});
+    }
     Settle();
   }
 }
@@ -576,6 +631,15 @@ void EnableControl(const CWnd& dialog, int id, bool enable) {
 // Windows statics never take the keyboard focus, links included.
 bool LinksTakeTheFocus() { return false; }
 
+bool FrameworkOwnsTheSystemMenu() { return false; }
+
+bool ListKeysMoveFromBeforeTheFirstEntry() { return false; }
+
+bool EnterAtOpeningPressesTheFocusedButton() { return false; }
+
+// Wine's ntdll tells its version; Windows' has no such entry.
+bool AccessibleNamesKnown() { return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") == nullptr; }
+
 int FocusedId() {
   HWND focus = GetFocus();
   return focus ? GetDlgCtrlID(focus) : 0;
@@ -652,7 +716,11 @@ Image Grab(const CWnd& dialog, int id) {
   Image image;
   HWND control = ControlWindow(dialog, id);
   if (!control) return image;
-  UpdateWindow(HandleOf(dialog));
+  // Painted afresh as it would be shown now, the dialog's background behind
+  // it first: a control that paints without a background shows that.
+  const RECT area = ControlRect(dialog, id);
+  RedrawWindow(HandleOf(dialog), id ? &area : nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   Settle();
   RECT client{};
   GetClientRect(control, &client);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # check_installer.sh WINE_RUN INSTALLER VERSION
 # In a fresh Wine prefix: a silent install puts the programs, the Start-menu
-# shortcuts and the uninstall entry in place, strouhal.exe runs from there,
-# and a silent uninstall leaves none of them behind.
+# shortcuts (the program's pointing at the installed vortexcalc.exe) and the
+# uninstall entry in place, strouhal.exe runs from there, and a silent
+# uninstall leaves none of them behind.
 set -euo pipefail
 wine_run=$1 installer=$2 version=$3
 
@@ -19,10 +20,15 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\VortexCa
 "$wine_run" wineboot --init
 "$wine_run" "$installer" /S || fail "the silent install failed"
 
-for file in strouhal.exe uninstall.exe; do
+for file in strouhal.exe vortexcalc.exe uninstall.exe; do
   [[ -f $folder/$file ]] || fail "$file is not installed"
 done
-[[ -f "$menu/Uninstall VortexCalc.lnk" ]] || fail "no Start-menu shortcut"
+[[ -f "$menu/Uninstall VortexCalc.lnk" ]] || fail "no Start-menu shortcut to the uninstaller"
+# A shell link keeps its target's path as text (in the link's ANSI and
+# Unicode path fields): the program's shortcut names the installed program.
+[[ -f "$menu/VortexCalc.lnk" ]] || fail "no Start-menu shortcut to the program"
+LC_ALL=C grep -aqF 'Program Files\VortexCalc\vortexcalc.exe' "$menu/VortexCalc.lnk" ||
+  fail "the program's shortcut does not point at $programs\vortexcalc.exe"
 reported=$("$wine_run" "$programs\\strouhal.exe" --version)
 [[ $reported == "strouhal (VortexCalc) $version"* ]] || fail "strouhal.exe --version said: $reported"
 "$wine_run" reg query "$uninstall_key" /v DisplayVersion | grep -q "$version" \

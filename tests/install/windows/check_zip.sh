@@ -11,7 +11,9 @@ fail() { echo "check_zip: $*" >&2; exit 1; }
 
 (cd "$scratch" && cmake -E tar xf "$zip")
 [[ $(ls "$scratch") == "$folder" ]] || fail "not one folder $folder: $(ls "$scratch")"
-[[ -f $scratch/$folder/strouhal.exe ]] || fail "no strouhal.exe"
+for program in strouhal.exe vortexcalc.exe; do
+  [[ -f $scratch/$folder/$program ]] || fail "no $program"
+done
 reported=$("$wine_run" "$scratch/$folder/strouhal.exe" --version)
 [[ $reported == "strouhal (VortexCalc) $version"* ]] || fail "strouhal.exe --version said: $reported"
 echo "check_zip: $(basename "$zip") holds $(cd "$scratch/$folder" && echo *)"
