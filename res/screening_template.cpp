@@ -10,10 +10,10 @@ namespace {
 
 // A row of the results: its label, and its value to the right.
 constexpr DialogItemTemplate FigureLabel(int row) {
-  return {ControlClass::Static, "", IDC_FIGURE_LABEL_FIRST + row, 141, static_cast<short>(59 + 14 * row), 90, 8, SS_LEFT};
+  return {ControlClass::Static, "", IDC_FIGURE_LABEL_FIRST + row, 141, static_cast<short>(59 + 14 * row), 104, 8, SS_LEFT};
 }
 constexpr DialogItemTemplate FigureValue(int row) {
-  return {ControlClass::Edit, "", IDC_FIGURE_VALUE_FIRST + row, 233, static_cast<short>(57 + 14 * row), 45, 12, kResultEdit};
+  return {ControlClass::Edit, "", IDC_FIGURE_VALUE_FIRST + row, 247, static_cast<short>(57 + 14 * row), 45, 12, kResultEdit};
 }
 
 constexpr DialogItemTemplate kItems[] = {
@@ -39,17 +39,17 @@ constexpr DialogItemTemplate kItems[] = {
     {ControlClass::Edit, "", IDC_BAND_HIGH, 200, 24, 50, 13, kInputEdit},
     {ControlClass::Button, "Calculate", IDOK, 7, 260, 56, 16, kDefaultButton, kButtonEdges},
     {ControlClass::Button, "Return", IDCANCEL, 71, 260, 56, 16, kPushButton, kButtonEdges},
-    {ControlClass::Button, "Results", IDC_SCREEN_RESULTS, 134, 47, 150, 229, BS_GROUPBOX},
+    {ControlClass::Button, "Results", IDC_SCREEN_RESULTS, 134, 47, 164, 229, BS_GROUPBOX},
     FigureLabel(0), FigureValue(0), FigureLabel(1), FigureValue(1), FigureLabel(2), FigureValue(2),
     FigureLabel(3), FigureValue(3), FigureLabel(4), FigureValue(4), FigureLabel(5), FigureValue(5),
     FigureLabel(6), FigureValue(6), FigureLabel(7), FigureValue(7), FigureLabel(8), FigureValue(8),
-    {ControlClass::Static, "", IDC_VERDICT, 141, 188, 136, 84, SS_LEFT | SS_NOPREFIX},
-    {ControlClass::Static, "", IDC_CHART, 291, 8, 242, 268, SS_LEFT | SS_NOPREFIX},
+    {ControlClass::Static, "", IDC_VERDICT, 141, 188, 150, 84, SS_LEFT | SS_NOPREFIX},
+    {ControlClass::Static, "", IDC_CHART, 305, 8, 242, 268, SS_LEFT | SS_NOPREFIX},
 };
 
 }  // namespace
 
 constinit const DialogTemplate kScreeningTemplate{
-    IDD_SCREENING, "Lock-in Screening", kDialogStyle, 0, "Arial", 10, 0, 0, 540, 282, kItems};
+    IDD_SCREENING, "Lock-in Screening", kDialogStyle, 0, "Arial", 10, 0, 0, 554, 282, kItems};
 
 }  // namespace resources
