@@ -57,14 +57,19 @@ focus() {
 
 # --- dialog units ----------------------------------------------------------
 
-# dialog_font FACE POINTS: the template font later conversions use. Its base
-# units are those of the metric-compatible Liberation Sans that serves it,
+# dialog_font FACE POINTS: the template font later conversions use. Arial
+# is served by the metric-compatible Liberation Sans, whose base units are
 # read from the font file: at 13 px (Arial 10) the 52 letters are 394 px wide
-# and a line 12 + 3 px high; at 11 px (MS Sans Serif 8) 334 px and 10 + 2 px.
+# and a line 12 + 3 px high. MS Sans Serif 8 is Liberation Sans at 11 px on
+# Linux (334 px, 10 + 2 px); with E2E_WINDOWS_FONTS set it is Windows' own
+# bitmap font (Wine's copy), 13 px high.
 dialog_font() {
   case "$1 $2" in
     "Arial 10") base_x=8 base_y=15 ;;
-    "MS Sans Serif 8") base_x=6 base_y=12 ;;
+    "MS Sans Serif 8")
+      base_x=6 base_y=12
+      if [[ -n ${E2E_WINDOWS_FONTS:-} ]]; then base_y=13; fi
+      ;;
     *) fail "no base units known for $1 $2" ;;
   esac
 }
