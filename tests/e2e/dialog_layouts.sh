@@ -10,6 +10,7 @@ readonly MAIN_ANALYSIS_LIST=(36 80 149 37)
 readonly MAIN_VISIT_WEB_SITE=(221 84 65 17)
 readonly MAIN_ROW_CALCULATOR=0
 readonly MAIN_ROW_CORRELATION=1
+readonly MAIN_ROW_SCREENING=2
 
 # Calculator (template 129)
 readonly CALCULATOR_TITLE='^Strouhal Number Calculator$'
@@ -47,7 +48,6 @@ readonly ABOUT_FONT=("MS Sans Serif" 8)
 readonly ABOUT_ICON=(11 17 20 20)
 
 # Lock-in screening (template 134)
-readonly MAIN_ROW_SCREENING=2
 readonly SCREENING_TITLE='^Lock-in Screening$'
 readonly SCREENING_VELOCITY=(14 173 60 13)
 readonly SCREENING_DIAMETER=(14 199 60 13)
