@@ -56,22 +56,37 @@ bool IsOption(std::string_view argument, std::string_view name) {
 }
 
 // The value of the option at arguments[i], from "--name=value" or from the
-// next argument (then i moves on to it).
+// next argument (then i moves on to it). A value never begins with "--", so
+// that "--svg --json" cannot take the next option for a file name.
 std::variant<std::string_view, UsageError> ValueOf(std::string_view name, std::span<const char* const> arguments,
                                                    std::size_t& i) {
   const std::string_view argument = arguments[i];
-  if (argument != name) return argument.substr(name.size() + 1);
-  if (++i == arguments.size()) return UsageError{std::string(name) + " needs a value"};
-  return std::string_view(arguments[i]);
+  std::string_view value;
+  if (argument != name) {
+    value = argument.substr(name.size() + 1);
+  } else if (++i < arguments.size()) {
+    value = arguments[i];
+  } else {
+    return UsageError{std::string(name) + " needs a value"};
+  }
+  if (value.starts_with("--")) {
+    return UsageError{std::string(name) + " needs a value, not '" + std::string(value) + "'"};
+  }
+  return value;
 }
 
 std::variant<CommandArguments, UsageError> SortArguments(std::span<const char* const> arguments,
                                                          bool screen) {
   CommandArguments sorted;
+  bool optionsEnded = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
-    if (!argument.starts_with("--")) {
+    if (optionsEnded || !argument.starts_with("--")) {
       sorted.words.push_back(argument);
+      continue;
+    }
+    if (argument == "--") {
+      optionsEnded = true;
       continue;
     }
     if (argument == "--csv") {
@@ -84,7 +99,7 @@ std::variant<CommandArguments, UsageError> SortArguments(std::span<const char* c
     }
     if (IsOption(argument, "--units")) {
       const auto units = ValueOf("--units", arguments, i);
-      if (std::holds_alternative<UsageError>(units)) return UsageError{"--units needs english or metric"};
+      if (std::holds_alternative<UsageError>(units)) return UsageError{"--units needs a value, english or metric"};
       const std::string_view name = std::get<std::string_view>(units);
       sorted.units = UnitsNamed(name);
       if (!sorted.units) {
@@ -115,7 +130,7 @@ std::variant<Invocation, UsageError> ParseRelationCommand(Command command,
                       "' (use st, f, d or v)"};
   }
   Invocation invocation{command, *analysis, arguments.units.value_or(UnitSystem::Metric),
-                        arguments.csv, {arguments.words.begin() + 1, arguments.words.end()}, {}};
+                        arguments.csv, {arguments.words.begin() + 1, arguments.words.end()}, {}, {}};
   const std::size_t count = invocation.values.size();
   if (command == Command::Labels) {
     if (invocation.csv) return UsageError{"labels takes no --csv"};
@@ -216,6 +231,17 @@ std::variant<Invocation, UsageError> ParseCommandLine(std::span<const char* cons
   } else {
     const char* kind = first.starts_with("--") ? "option" : "command";
     return UsageError{"unknown " + std::string(kind) + " '" + std::string(first) + "'"};
+  }
+
+  // "strouhal CMD ... --help" asks for that command's usage, whatever else
+  // is there; after "--" it is a value like any other.
+  const auto help = std::find_if(rest.begin(), rest.end(),
+                                 [](std::string_view argument) { return argument == "--help" || argument == "--"; });
+  if (help != rest.end() && std::string_view(*help) == "--help") {
+    Invocation invocation;
+    invocation.command = Command::Help;
+    invocation.helpTopic = first;
+    return invocation;
   }
 
   auto sorted = SortArguments(rest, command == Command::Screen);

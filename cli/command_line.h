@@ -1,6 +1,7 @@
 #pragma once
 // Turns the arguments into one request, or into the reason they make none.
-// Only arguments that begin with "--" are options: "-1" is a value.
+// Only arguments that begin with "--" are options: "-1" is a value; after
+// "--" every argument is a value.
 
 #include <optional>
 #include <span>
@@ -37,6 +38,7 @@ struct Invocation {
   bool csv = false;
   std::vector<std::string_view> values;  // solve: V1 V2 V3; correlate: RE...
   ScreenOptions screen;
+  std::string_view helpTopic;  // Help: the command asked about, or empty for all
 };
 
 struct UsageError {

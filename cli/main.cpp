@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <span>
+#include <string>
 #include <variant>
 
 #include "cli/command_line.h"
@@ -25,9 +26,12 @@ int Run(const cli::Invocation& invocation) {
       return cli::RunLabels(invocation);
     case cli::Command::Screen:
       return invocation.csv ? cli::RunScreenRows(invocation) : cli::RunScreen(invocation);
-    case cli::Command::Help:
-      std::fwrite(cli::HelpText().data(), 1, cli::HelpText().size(), stdout);
+    case cli::Command::Help: {
+      const std::string help =
+          invocation.helpTopic.empty() ? std::string(cli::HelpText()) : cli::CommandHelpText(invocation.helpTopic);
+      std::fwrite(help.data(), 1, help.size(), stdout);
       return cli::kSuccess;
+    }
     case cli::Command::Version:
       std::printf("strouhal (%s) %s\n%s %s\n", program_identity::kShortName,
                   program_identity::kVersionText, program_identity::kCopyright, program_identity::kAuthor);

@@ -1,19 +1,26 @@
 #include "cli/usage_text.h"
 
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <string>
+#include <vector>
+
 namespace cli {
 namespace {
 
 // The synopsis is everything up to the first blank line.
 constexpr std::string_view kHelp = R"help(Usage:
-  strouhal solve FOR [--units english|metric] V1 V2 V3
+  strouhal solve FOR [--units english|metric] [--] V1 V2 V3
   strouhal solve FOR [--units english|metric] --csv
-  strouhal correlate RE...
+  strouhal correlate [--] RE...
   strouhal correlate --csv
   strouhal labels FOR [--units english|metric]
   strouhal screen [--units english|metric] FLUID --velocity V --diameter D
                   --natural-frequency FN [--band LO,HI] [--json] [--svg FILE]
   strouhal screen [--units english|metric] FLUID [--band LO,HI] --csv
   strouhal --help
+  strouhal COMMAND --help
   strouhal --version
 
 Description:
@@ -93,9 +100,14 @@ Options:
       screen prints one JSON object instead of NAME: VALUE lines.
   --svg FILE
       screen also writes its chart (fs against V, FN, the band and the
-      operating point) to FILE as SVG.
+      operating point) to FILE as SVG, whole or not at all: the chart goes
+      to a new file in FILE's folder, which then replaces FILE; if any step
+      fails, that file is removed and an existing FILE stays as it was.
+  --
+      Ends the options: every argument after it is a value.
   --help
-      Prints this text.
+      Prints this text; after a command (strouhal solve --help), the part
+      of it about that command.
   --version
       Prints the program name and version.
 
@@ -103,12 +115,14 @@ Numbers:
   Values are read like C's atof: leading white space is skipped and the
   longest decimal prefix is taken (3.5ft is 3.5); text without one is 0.
   inf, nan and hexadecimal forms are not numbers. Only arguments that begin
-  with -- are options, so -1 is a value (which then fails the check).
+  with -- are options, so -1 is a value (which then fails the check). An
+  option's value never begins with --: in --svg --json, --svg lacks its
+  value.
 
 Exit status:
   0   success; in --csv mode also when some rows are Input Errors
   1   input error, or output that could not be written
-  2   usage error: unknown command or option, wrong number of values
+  2   usage error: unknown command or option, missing or extra values
 
 Examples:
   $ strouhal solve d 0.2 10 5
@@ -149,9 +163,86 @@ Examples:
   Diameter (ft)
 )help";
 
+// The body of the section under "heading:", up to the next heading.
+std::string_view Section(std::string_view heading) {
+  const std::string title = std::string(heading) + ":\n";
+  std::size_t start = kHelp.starts_with(title) ? 0 : kHelp.find("\n" + title) + 1;
+  start += title.size();
+  std::size_t end = start;
+  while (end < kHelp.size() && (kHelp[end] == ' ' || kHelp[end] == '\n')) end = kHelp.find('\n', end) + 1;
+  return kHelp.substr(start, end - start);
+}
+
+// A section's entries: each starts at a line indented by two spaces and runs
+// to the next such line (its description and continuation lines go deeper).
+std::vector<std::string_view> Entries(std::string_view section) {
+  std::vector<std::size_t> starts;
+  for (std::size_t at = 0; at < section.size(); at = section.find('\n', at) + 1) {
+    if (section.substr(at).starts_with("  ") && !section.substr(at).starts_with("   ")) starts.push_back(at);
+  }
+  starts.push_back(section.size());
+  std::vector<std::string_view> entries;
+  for (std::size_t i = 0; i + 1 < starts.size(); ++i) {
+    entries.push_back(section.substr(starts[i], starts[i + 1] - starts[i]));
+  }
+  return entries;
+}
+
+// The options a text names: "--" and the letters and hyphens after it.
+std::set<std::string_view> OptionsNamed(std::string_view text) {
+  std::set<std::string_view> names;
+  for (std::size_t at = text.find("--"); at != std::string_view::npos; at = text.find("--", at)) {
+    std::size_t end = at + 2;
+    while (end < text.size() && (std::islower(static_cast<unsigned char>(text[end])) != 0 || text[end] == '-')) ++end;
+    names.insert(text.substr(at, end - at));
+    at = end;
+  }
+  return names;
+}
+
+// The entries of a section that begin with `start`; the options they name
+// are added to `named`.
+std::vector<std::string_view> EntriesStarting(std::string_view heading, std::string_view start,
+                                              std::set<std::string_view>& named) {
+  std::vector<std::string_view> chosen;
+  for (const std::string_view entry : Entries(Section(heading))) {
+    if (!entry.starts_with(start)) continue;
+    chosen.push_back(entry);
+    named.merge(OptionsNamed(entry));
+  }
+  return chosen;
+}
+
+void AppendSection(std::string& help, std::string_view heading, const std::vector<std::string_view>& entries) {
+  if (entries.empty()) return;
+  if (!help.empty()) help.append("\n");
+  help.append(heading).append(":\n");
+  for (const std::string_view entry : entries) help.append(entry);
+  while (help.ends_with("\n\n")) help.pop_back();
+}
+
 }  // namespace
 
 std::string_view HelpText() { return kHelp; }
+
+std::string CommandHelpText(std::string_view command) {
+  std::set<std::string_view> named;
+  const auto synopsis = EntriesStarting("Usage", "  strouhal " + std::string(command) + " ", named);
+  const auto commands = EntriesStarting("Commands", "  " + std::string(command) + " ", named);
+  std::vector<std::string_view> options;
+  for (const std::string_view entry : Entries(Section("Options"))) {
+    const auto terms = OptionsNamed(entry.substr(0, entry.find('\n')));
+    if (std::any_of(terms.begin(), terms.end(), [&](std::string_view term) { return named.contains(term); })) {
+      options.push_back(entry);
+    }
+  }
+  std::string help;
+  AppendSection(help, "Usage", synopsis);
+  AppendSection(help, "Commands", commands);
+  AppendSection(help, "Options", options);
+  help.append("\nNumbers, exit status and examples: strouhal --help\n");
+  return help;
+}
 
 std::string_view SynopsisText() { return kHelp.substr(0, kHelp.find("\n\n") + 1); }
 

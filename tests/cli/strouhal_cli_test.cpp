@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "run_strouhal.h"
@@ -90,6 +92,42 @@ TEST(UsageErrors, ExitTwoWithTheSynopsisOnStandardError) {
   }
 }
 
+// An option's value never begins with "--", so that a missing value cannot
+// swallow the next option; the message names the option.
+TEST(UsageErrors, AnOptionWithoutItsValueIsNamed) {
+  const Arguments screen = {"screen", "--viscosity", "1e-6", "--velocity", "1", "--diameter", "1",
+                            "--natural-frequency", "1"};
+  const auto with = [&](std::initializer_list<std::string> more) {
+    Arguments arguments = screen;
+    arguments.insert(arguments.end(), more);
+    return arguments;
+  };
+  const std::vector<std::pair<Arguments, std::string>> cases = {
+      {with({"--svg", "--json"}), "--svg needs a value, not '--json'"},
+      {with({"--svg=--json"}), "--svg needs a value, not '--json'"},
+      {with({"--band", "--json"}), "--band needs a value, not '--json'"},
+      {{"screen", "--fluid", "water", "--temperature", "--json", "--velocity", "1"},
+       "--temperature needs a value, not '--json'"},
+      {{"solve", "d", "--units", "--csv"}, "--units needs a value, english or metric"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    const StrouhalRun run = RunStrouhal(arguments);
+    EXPECT_EQ(2, run.exitCode) << message;
+    EXPECT_EQ("", run.out) << message;
+    EXPECT_EQ("strouhal: " + message + "\n", run.err.substr(0, run.err.find('\n') + 1));
+  }
+}
+
+// After "--" every argument is a value, even one that looks like an option.
+TEST(EndOfOptions, WhatFollowsIsAValue) {
+  ExpectSuccess(RunStrouhal({"solve", "d", "--", "0.2", "10", "5"}), "Diameter (m): 0.1\n");
+  ExpectSuccess(RunStrouhal({"solve", "d", "--units", "english", "--", "0.2", "10", "5"}), "Diameter (ft): 0.1\n");
+  ExpectSuccess(RunStrouhal({"correlate", "--", "2e5", "--csv"}), "0.196\n0.000\n");
+  const StrouhalRun fourValues = RunStrouhal({"solve", "d", "--", "0.2", "10", "5", "--csv"});
+  EXPECT_EQ(2, fourValues.exitCode);
+  EXPECT_EQ(0u, fourValues.err.find("strouhal: solve needs three values, got 4\n"));
+}
+
 TEST(HelpAndVersion, GoToStandardOutput) {
   const StrouhalRun help = RunStrouhal({"--help"});
   EXPECT_EQ(0, help.exitCode);
@@ -97,6 +135,26 @@ TEST(HelpAndVersion, GoToStandardOutput) {
   EXPECT_EQ("", help.err);
   ExpectSuccess(RunStrouhal({"--version"}),
                 "strouhal (VortexCalc) 1.0.0.1\nCopyright (C) 1999 the VortexCalc developers\n");
+}
+
+// "strouhal CMD --help", wherever --help stands before "--": the manual's
+// part about CMD, cut from the manual itself.
+TEST(HelpAndVersion, EachCommandShowsItsPartOfTheManual) {
+  const std::string manual = RunStrouhal({"--help"}).out;
+  for (const std::string command : {"solve", "correlate", "labels", "screen"}) {
+    const StrouhalRun help = RunStrouhal({command, "--help"});
+    EXPECT_EQ(0, help.exitCode) << command;
+    EXPECT_EQ("", help.err) << command;
+    EXPECT_EQ(0u, help.out.find("Usage:\n  strouhal " + command + " ")) << command;
+    EXPECT_NE(std::string::npos, help.out.find("\nCommands:\n  " + command + " ")) << command;
+    std::istringstream lines(help.out);
+    for (std::string line; std::getline(lines, line);) {
+      EXPECT_TRUE(!line.starts_with("  strouhal ") || line.starts_with("  strouhal " + command + " ")) << line;
+      EXPECT_TRUE(line.starts_with("Numbers, exit status") || manual.find(line + "\n") != std::string::npos) << line;
+    }
+    EXPECT_EQ(help.out, RunStrouhal({command, "d", "--csv", "--units", "--help"}).out) << command;
+  }
+  EXPECT_EQ(2, RunStrouhal({"solve", "d", "--", "--help"}).exitCode);
 }
 
 // Each "$ strouhal ..." line of the help's examples, optionally fed by
