@@ -1,10 +1,10 @@
 #include "cli/screen_command.h"
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <variant>
 
+#include "cli/atomic_file.h"
 #include "cli/csv_stream.h"
 #include "cli/exit_codes.h"
 #include "cli/markup_text.h"
@@ -102,13 +102,6 @@ void PrintJson(const Invocation& invocation, const shedding::LockInScreening& sc
   std::fwrite(json.data(), 1, json.size(), stdout);
 }
 
-bool WriteFile(std::string_view path, const std::string& contents) {
-  std::ofstream file{std::string(path), std::ios::binary | std::ios::trunc};
-  file << contents;
-  file.close();
-  return static_cast<bool>(file);
-}
-
 // The three fields of a V,D,FN row, or nothing if it has not exactly three.
 std::optional<shedding::ScreeningCase> CaseOf(std::string_view row) {
   const std::size_t first = row.find(',');
@@ -152,9 +145,10 @@ int RunScreen(const Invocation& invocation) {
   } else {
     PrintPlain(result);
   }
-  if (options.svgPath && !WriteFile(*options.svgPath, SvgChart(shedding::ChartScreening(screening, cylinder, result)))) {
-    std::fprintf(stderr, "strouhal: cannot write %.*s\n", static_cast<int>(options.svgPath->size()),
-                 options.svgPath->data());
+  if (!options.svgPath) return kSuccess;
+  if (const auto failure = WriteFileWhole(std::string(*options.svgPath),
+                                          SvgChart(shedding::ChartScreening(screening, cylinder, result)))) {
+    std::fprintf(stderr, "strouhal: %s\n", failure->c_str());
     return kFailure;
   }
   return kSuccess;

@@ -31,7 +31,8 @@ class InheritedFile {
 
 int RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                const std::filesystem::path& input, const std::filesystem::path& output,
-               const std::filesystem::path& error) {
+               const std::filesystem::path& error, std::uintmax_t fileSizeCap) {
+  if (fileSizeCap != 0) throw std::logic_error("Windows caps no file's size");
   const InheritedFile in(input, GENERIC_READ, OPEN_EXISTING);
   const InheritedFile out(output, GENERIC_WRITE, CREATE_ALWAYS);
   const InheritedFile err(error, GENERIC_WRITE, CREATE_ALWAYS);

@@ -37,7 +37,7 @@ class ScratchFolder {
 }  // namespace
 
 StrouhalRun RunStrouhal(const std::vector<std::string>& arguments, std::string_view input,
-                        const std::string& outputPath) {
+                        const std::string& outputPath, std::uintmax_t fileSizeCap) {
   const char* binary = std::getenv("STROUHAL_BINARY");
   if (binary == nullptr) throw std::runtime_error("STROUHAL_BINARY is not set");
 
@@ -48,7 +48,7 @@ StrouhalRun RunStrouhal(const std::vector<std::string>& arguments, std::string_v
   std::ofstream(inPath, std::ios::binary).write(input.data(), static_cast<std::streamsize>(input.size()));
 
   StrouhalRun run;
-  run.exitCode = RunProgram(binary, arguments, inPath, outPath, errPath);
+  run.exitCode = RunProgram(binary, arguments, inPath, outPath, errPath, fileSizeCap);
   if (outputPath.empty()) run.out = ReadFile(outPath);
   run.err = ReadFile(errPath);
   return run;

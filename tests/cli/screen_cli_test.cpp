@@ -114,10 +114,43 @@ TEST(ScreenSvg, WritesAWellFormedChart) {
     EXPECT_EQ(0, std::system(check.c_str())) << "xmllint (libxml2-utils) rejects the SVG";
   }
   std::filesystem::remove(path);
+}
 
-  const StrouhalRun unwritable = RunStrouhal(With(kWaterCase, {"--svg", "/nonexistent/chart.svg"}));
-  EXPECT_EQ(1, unwritable.exitCode);
-  EXPECT_EQ("strouhal: cannot write /nonexistent/chart.svg\n", unwritable.err);
+std::string FileText(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The chart replaces an existing file only when it has been written whole;
+// a failure says why and leaves no file of its own behind.
+TEST(ScreenSvg, IsWrittenWholeOrNotAtAll) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "strouhal-svg-whole";
+  const std::filesystem::path chart = folder / "chart.svg";
+  const std::string missing = (folder / "nodir" / "chart.svg").string();
+  struct Case {
+    std::string target;
+    std::uintmax_t fileSizeCap;
+    std::string error;  // empty: the chart replaces the old one
+  };
+  const std::vector<Case> cases = {
+      {chart.string(), 0, ""},
+      {chart.string(), 1024, "strouhal: cannot write " + chart.string() + ": File too large\n"},
+      {missing, 0, "strouhal: cannot write " + missing + ": No such file or directory\n"},
+      {"", 0, "strouhal: cannot write a file with an empty name\n"},
+  };
+  for (const Case& test : cases) {
+    if (test.fileSizeCap != 0 && STROUHAL_CAPS_FILE_SIZE == 0) continue;  // no such cap on Windows
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    std::ofstream(chart, std::ios::binary) << "the old chart";
+    const StrouhalRun run = RunStrouhal(With(kWaterCase, {"--svg", test.target}), {}, {}, test.fileSizeCap);
+    EXPECT_EQ(test.error.empty() ? 0 : 1, run.exitCode) << test.target;
+    EXPECT_EQ(test.error, run.err);
+    const std::string text = FileText(chart);
+    EXPECT_TRUE(test.error.empty() ? text.starts_with("<?xml") : text == "the old chart") << test.target;
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder), {})) << "a file left beside the chart";
+  }
+  std::filesystem::remove_all(folder);
 }
 
 TEST(ScreenErrors, InputErrorsNameTheFieldAndUsageErrorsExitTwo) {
