@@ -115,7 +115,7 @@ std::variant<Invocation, UsageError> ParseRelationCommand(Command command,
                       "' (use st, f, d or v)"};
   }
   Invocation invocation{command, *analysis, arguments.units.value_or(UnitSystem::Metric),
-                        arguments.csv, {arguments.words.begin() + 1, arguments.words.end()}, {}};
+                        arguments.csv, {arguments.words.begin() + 1, arguments.words.end()}, {}, {}};
   const std::size_t count = invocation.values.size();
   if (command == Command::Labels) {
     if (invocation.csv) return UsageError{"labels takes no --csv"};
@@ -201,6 +201,15 @@ std::variant<Invocation, UsageError> ParseCommandLine(std::span<const char* cons
     if (!rest.empty()) return UsageError{std::string(first) + " takes no arguments"};
     Invocation invocation;
     invocation.command = first == "--help" ? Command::Help : Command::Version;
+    return invocation;
+  }
+
+  if (first == "response") {
+    auto response = ParseResponseOptions(rest);
+    if (auto* error = std::get_if<std::string>(&response)) return UsageError{std::move(*error)};
+    Invocation invocation;
+    invocation.command = Command::Response;
+    invocation.response = std::get<ResponseOptions>(std::move(response));
     return invocation;
   }
 

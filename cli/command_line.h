@@ -9,12 +9,13 @@
 #include <variant>
 #include <vector>
 
+#include "cli/response_options.h"
 #include "shedding/fluid_viscosity.h"
 #include "shedding/shed_analysis.h"
 
 namespace cli {
 
-enum class Command { Solve, Correlate, Labels, Screen, Help, Version };
+enum class Command { Solve, Correlate, Labels, Screen, Response, Help, Version };
 
 // strouhal screen: the option values as typed; numbers are read when run.
 struct ScreenOptions {
@@ -37,6 +38,7 @@ struct Invocation {
   bool csv = false;
   std::vector<std::string_view> values;  // solve: V1 V2 V3; correlate: RE...
   ScreenOptions screen;
+  ResponseOptions response;
 };
 
 struct UsageError {

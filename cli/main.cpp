@@ -1,5 +1,6 @@
-// strouhal: the Strouhal relation, the Reynolds correlation and lock-in
-// screening from the command line and in batches.
+// strouhal: the Strouhal relation, the Reynolds correlation, lock-in
+// screening and the vortex-induced response from the command line and in
+// batches.
 
 #include <cstdio>
 #include <span>
@@ -8,6 +9,7 @@
 #include "cli/command_line.h"
 #include "cli/correlate_command.h"
 #include "cli/exit_codes.h"
+#include "cli/response_command.h"
 #include "cli/screen_command.h"
 #include "cli/solve_command.h"
 #include "cli/usage_text.h"
@@ -25,6 +27,8 @@ int Run(const cli::Invocation& invocation) {
       return cli::RunLabels(invocation);
     case cli::Command::Screen:
       return invocation.csv ? cli::RunScreenRows(invocation) : cli::RunScreen(invocation);
+    case cli::Command::Response:
+      return invocation.response.csv ? cli::RunResponseRows(invocation.response) : cli::RunResponse(invocation.response);
     case cli::Command::Help:
       std::fwrite(cli::HelpText().data(), 1, cli::HelpText().size(), stdout);
       return cli::kSuccess;
