@@ -39,6 +39,13 @@ double ComputedModeShapeFactor(const FirstMode& mode) {
   return Integral(magnitude, 0.0, 1.0) / (4.0 * std::numbers::pi * Integral(square, 0.0, 1.0));
 }
 
+// The fixed-pinned mode, found once: the amplitude's iteration asks for it
+// at every step.
+const FirstMode& FixedPinnedMode() {
+  static const FirstMode mode(SpanSupport::FixedPinned);
+  return mode;
+}
+
 }  // namespace
 
 double BasicLateralForceCoefficient(double reynolds) {
@@ -77,7 +84,7 @@ double CorrelationLengthFactor(SpanSupport support, double lengthRatio, double s
     case SpanSupport::Fixed:
       kw = share + std::sin(std::numbers::pi * (1.0 - share)) / std::numbers::pi;
       break;
-    case SpanSupport::FixedPinned: kw = ComputedCorrelationLengthFactor(FirstMode(support), share); break;
+    case SpanSupport::FixedPinned: kw = ComputedCorrelationLengthFactor(FixedPinnedMode(), share); break;
   }
   return std::min(kw, kKwCeiling);
 }
@@ -87,7 +94,7 @@ double ModeShapeFactor(SpanSupport support) {
     case SpanSupport::Cantilever: return kModeShapeFactorCantilever;
     case SpanSupport::Pinned: return kModeShapeFactorPinned;
     case SpanSupport::Fixed: return kModeShapeFactorFixed;
-    case SpanSupport::FixedPinned: return ComputedModeShapeFactor(FirstMode(support));
+    case SpanSupport::FixedPinned: return ComputedModeShapeFactor(FixedPinnedMode());
   }
   return 0.0;
 }

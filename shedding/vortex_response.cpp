@@ -73,6 +73,7 @@ constexpr PlainVerdict kNeedNotInvestigate = {
     "Vortex shedding need not be investigated: vcrit exceeds 1.25 vm (EN 1991-1-4, E.1.2(2))."};
 constexpr PlainVerdict kSettled = {"settled",
                                    "The correlation length Lj settled (Table E.4 and the amplitude agree)."};
+static_assert(kAmplitudeIterationLimit == 100, "the words below name the limit");
 constexpr PlainVerdict kNotSettled = {
     "not-settled",
     "The correlation length Lj did not settle within 100 iterations; the figures are those of the last."};
