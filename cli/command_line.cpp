@@ -4,6 +4,8 @@
 #include <array>
 #include <optional>
 
+#include "cli/option_value.h"
+
 namespace cli {
 namespace {
 
@@ -48,32 +50,6 @@ struct CommandArguments {
   std::vector<OptionValue> screenValues;
   std::vector<std::string_view> words;
 };
-
-// Whether the argument is that option, as "--name" or "--name=value".
-bool IsOption(std::string_view argument, std::string_view name) {
-  return argument == name ||
-         (argument.size() > name.size() && argument.starts_with(name) && argument[name.size()] == '=');
-}
-
-// The value of the option at arguments[i], from "--name=value" or from the
-// next argument (then i moves on to it). A value never begins with "--", so
-// that "--svg --json" cannot take the next option for a file name.
-std::variant<std::string_view, UsageError> ValueOf(std::string_view name, std::span<const char* const> arguments,
-                                                   std::size_t& i) {
-  const std::string_view argument = arguments[i];
-  std::string_view value;
-  if (argument != name) {
-    value = argument.substr(name.size() + 1);
-  } else if (++i < arguments.size()) {
-    value = arguments[i];
-  } else {
-    return UsageError{std::string(name) + " needs a value"};
-  }
-  if (value.starts_with("--")) {
-    return UsageError{std::string(name) + " needs a value, not '" + std::string(value) + "'"};
-  }
-  return value;
-}
 
 std::variant<CommandArguments, UsageError> SortArguments(std::span<const char* const> arguments,
                                                          bool screen) {
@@ -130,7 +106,7 @@ std::variant<Invocation, UsageError> ParseRelationCommand(Command command,
                       "' (use st, f, d or v)"};
   }
   Invocation invocation{command, *analysis, arguments.units.value_or(UnitSystem::Metric),
-                        arguments.csv, {arguments.words.begin() + 1, arguments.words.end()}, {}, {}};
+                        arguments.csv, {arguments.words.begin() + 1, arguments.words.end()}, {}, {}, {}};
   const std::size_t count = invocation.values.size();
   if (command == Command::Labels) {
     if (invocation.csv) return UsageError{"labels takes no --csv"};
@@ -228,6 +204,8 @@ std::variant<Invocation, UsageError> ParseCommandLine(std::span<const char* cons
     command = Command::Correlate;
   } else if (first == "screen") {
     command = Command::Screen;
+  } else if (first == "response") {
+    command = Command::Response;
   } else {
     const char* kind = first.starts_with("--") ? "option" : "command";
     return UsageError{"unknown " + std::string(kind) + " '" + std::string(first) + "'"};
@@ -241,6 +219,15 @@ std::variant<Invocation, UsageError> ParseCommandLine(std::span<const char* cons
     Invocation invocation;
     invocation.command = Command::Help;
     invocation.helpTopic = first;
+    return invocation;
+  }
+
+  if (command == Command::Response) {
+    auto response = ParseResponseOptions(rest);
+    if (auto* error = std::get_if<UsageError>(&response)) return std::move(*error);
+    Invocation invocation;
+    invocation.command = Command::Response;
+    invocation.response = std::get<ResponseOptions>(std::move(response));
     return invocation;
   }
 

@@ -10,12 +10,14 @@
 #include <variant>
 #include <vector>
 
+#include "cli/response_options.h"
+#include "cli/option_value.h"
 #include "shedding/fluid_viscosity.h"
 #include "shedding/shed_analysis.h"
 
 namespace cli {
 
-enum class Command { Solve, Correlate, Labels, Screen, Help, Version };
+enum class Command { Solve, Correlate, Labels, Screen, Response, Help, Version };
 
 // strouhal screen: the option values as typed; numbers are read when run.
 struct ScreenOptions {
@@ -38,11 +40,8 @@ struct Invocation {
   bool csv = false;
   std::vector<std::string_view> values;  // solve: V1 V2 V3; correlate: RE...
   ScreenOptions screen;
+  ResponseOptions response;
   std::string_view helpTopic;  // Help: the command asked about, or empty for all
-};
-
-struct UsageError {
-  std::string message;
 };
 
 // arguments: argv without the program name; they must outlive the result.

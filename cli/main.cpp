@@ -1,5 +1,6 @@
-// strouhal: the Strouhal relation, the Reynolds correlation and lock-in
-// screening from the command line and in batches.
+// strouhal: the Strouhal relation, the Reynolds correlation, lock-in
+// screening and the vortex-induced response from the command line and in
+// batches.
 
 #include <cstdio>
 #include <span>
@@ -9,6 +10,7 @@
 #include "cli/command_line.h"
 #include "cli/correlate_command.h"
 #include "cli/exit_codes.h"
+#include "cli/response_command.h"
 #include "cli/screen_command.h"
 #include "cli/solve_command.h"
 #include "cli/usage_text.h"
@@ -26,6 +28,8 @@ int Run(const cli::Invocation& invocation) {
       return cli::RunLabels(invocation);
     case cli::Command::Screen:
       return invocation.csv ? cli::RunScreenRows(invocation) : cli::RunScreen(invocation);
+    case cli::Command::Response:
+      return invocation.response.csv ? cli::RunResponseRows(invocation.response) : cli::RunResponse(invocation.response);
     case cli::Command::Help: {
       const std::string help =
           invocation.helpTopic.empty() ? std::string(cli::HelpText()) : cli::CommandHelpText(invocation.helpTopic);

@@ -19,6 +19,12 @@ constexpr std::string_view kHelp = R"help(Usage:
   strouhal screen [--units english|metric] FLUID --velocity V --diameter D
                   --natural-frequency FN [--band LO,HI] [--json] [--svg FILE]
   strouhal screen [--units english|metric] FLUID [--band LO,HI] --csv
+  strouhal response [--units english|metric] --diameter B --height H
+                    [--support cantilever|pinned|fixed-pinned|fixed]
+                    (--natural-frequency FN --mass ME | TUBE)
+                    (--log-decrement DS | --damping-ratio Z)
+                    --mean-wind VM [--life YEARS] [--json]
+  strouhal response [--units english|metric] [--support S] [--life YEARS] --csv
   strouhal --help
   strouhal COMMAND --help
   strouhal --version
@@ -84,11 +90,46 @@ Commands:
       A figure that is not claimed is left empty. Blank lines are skipped;
       a row without exactly three fields is an Input Error.
 
+  response --diameter B --height H ... --mean-wind VM
+      The vortex-induced response of a circular cylinder in wind by
+      EN 1991-1-4:2005, Annex E, Approach 1: B is its diameter, H the height
+      of a cantilever or the span (--support, default cantilever), VM the
+      characteristic mean wind speed at the height of shedding. Give the
+      natural frequency FN (Hz) and the mass per length ME, or TUBE:
+      --wall-thickness T --youngs-modulus E --material-density RHO
+      [--extra-mass MA], from which FN (Euler-Bernoulli beam, Blevins 1979,
+      Table 8-1) and ME are computed and, for a cantilever, the steel
+      chimney estimate of F.2(3) is shown beside FN. Damping is the
+      logarithmic decrement DS or the damping ratio Z (the other is derived
+      exactly). Prints the Scruton number Sc = 2*DS*ME/(1.25*B^2) (E.4) and
+      Ks = 4*pi*ME*Z/(1.25*B^2); vcrit = B*FN/0.18 (E.1) and Re(vcrit) with
+      nu = 15e-6 m^2/s (E.5); clat (Tables E.2, E.3; clat,0 read from
+      Figure E.2); Lj/b (Table E.4, iterated until it settles), Kw and K
+      (Table E.5); yF,max = B*K*Kw*clat/(St^2*Sc) (E.7) and yF,max/B; the
+      inertia force at the antinode (E.6); for a cantilever the base
+      moment with the mode shape (z/H)^2 (F.13); the load cycles over
+      YEARS (default 50) of life (E.10, eps0 = 0.3, v0 = 0.2*VM); and
+      whether vortex shedding need not be investigated (vcrit > 1.25 VM,
+      E.1.2(2)). Every value must be finite and greater than 1e-40, but
+      MA may be 0, Z must be below 1 and T at most B/2; a value that holds
+      no number is an input error even where 0 would do.
+
+  response --csv
+      Reads rows B,H,FN,ME,DS,VM from standard input and writes a header
+      line, then each row followed by Z, Sc, Ks, vcrit, Re, clat, Lj/b, Kw,
+      K, yF,max, yF,max/B, the inertia force, the base moment (empty but
+      for a cantilever), the load cycles and the two verdicts, or
+      Input Error. Blank lines are skipped; a row without exactly six
+      numbers is an Input Error.
+
 Options:
   --units english|metric
       Labels lengths in ft and velocities in ft/sec (english), or in m and
       m/sec (metric, the default). Values are never converted: any
-      consistent set of units works. --units=english works too.
+      consistent set of units works. --units=english works too. response
+      is the exception, since the standard's constants are metric: english
+      means ft, ft/sec, lb/ft, psi and lb/ft^3 (forces in lbf/ft and
+      lbf ft), converted exactly; metric means m, m/sec, kg/m, Pa, kg/m^3.
   --csv
       Batch mode: rows from standard input, results on standard output.
   --fluid water|seawater|air, --temperature T, --viscosity NU
@@ -97,7 +138,8 @@ Options:
   --band LO,HI
       The lock-in band of screen as fs/FN (default 0.8,1.2); 0 < LO < 1 < HI.
   --json
-      screen prints one JSON object instead of NAME: VALUE lines.
+      screen and response print one JSON object instead of NAME: VALUE
+      lines.
   --svg FILE
       screen also writes its chart (fs against V, FN, the band and the
       operating point) to FILE as SVG, whole or not at all: the chart goes
@@ -157,6 +199,34 @@ Examples:
   V,D,FN,Re,St,fs,fs/fn,Vr,Vcrit,V_lock_in_low,V_lock_in_high,lock_in,eurocode,viv_ranges
   0.5,0.05,5,2.102e+04,0.197,1.967,0.393,2,1.298,1.033,1.564,outside-band,need-not-investigate,in-line
   1,0,2,Input Error
+  $ strouhal response --diameter 1 --height 30 --natural-frequency 1 --mass 200 --log-decrement 0.012 --mean-wind 25
+  Natural frequency (Hz): 1
+  Natural frequency, steel chimney by EN 1991-1-4 F.2 (Hz): n/a
+  Mass per length (kg/m): 200
+  Logarithmic decrement: 0.012
+  Damping ratio: 0.00191
+  Scruton number Sc: 3.84
+  Stability parameter Ks: 3.84
+  Critical velocity vcrit (m/sec): 5.556
+  Reynolds number at vcrit: 3.704e+05
+  Lateral force coefficient clat: 0.494
+  Correlation length Lj/b: 8.515
+  Correlation length factor Kw: 0.6
+  Mode shape factor K: 0.13
+  Amplitude yF,max (m): 0.3095
+  Amplitude ratio yF,max/b: 0.3095
+  Inertia force at the antinode (N/m): 2444
+  Base bending moment (N m): 5.499e+05
+  Load cycles in the design life: 3.45e+08
+  Eurocode rule: Vortex shedding must be investigated: vcrit does not exceed 1.25 vm (EN 1991-1-4, E.1.2(2)).
+  Correlation length: The correlation length Lj settled (Table E.4 and the amplitude agree).
+  Damping: Damping given as the logarithmic decrement; the damping ratio is derived from it.
+  Natural frequency: Natural frequency and mass per length as given.
+  Figure values: clat,0 is read from Figure E.2 of EN 1991-1-4, not from its text.
+  $ printf '1,30,1,200,0.012,25\n1,30,1,200,0,25\n' | strouhal response --csv
+  B,H,FN,ME,DS,VM,zeta,Sc,Ks,vcrit,Re,clat,Lj/b,Kw,K,yF_max,yF_max/b,Fw,M_base,N,eurocode,correlation
+  1,30,1,200,0.012,25,0.00191,3.84,3.84,5.556,3.704e+05,0.494,8.515,0.6,0.13,0.3095,0.3095,2444,5.499e+05,3.45e+08,investigate,settled
+  1,30,1,200,0,25,Input Error
   $ strouhal labels v --units english
   Strouhal Number
   Frequency of Vortices (Hz)
