@@ -42,7 +42,7 @@ INT_PTR CDialog::DoModal() {
   if (FrameworkAccess::Handle(*this)) {
     ProgrammingError("DoModal: dialog " + std::to_string(templateId_) + " is already open");
   }
-  return framework_detail::RunModal(*this, *dialogTemplate);
+  return framework_detail::RunModalDialog(*this, *dialogTemplate);
 }
 
 BOOL CDialog::OnInitDialog() {

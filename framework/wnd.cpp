@@ -100,6 +100,12 @@ const MessageMap& CWnd::GetThisMessageMap() {
   return map;
 }
 
+CWnd::~CWnd() {
+  // A wrapper that goes before its window leaves the window to itself.
+  if (m_hWnd && framework_detail::BoundWrapper(m_hWnd) == this) framework_detail::Unbind(m_hWnd);
+  m_hWnd = nullptr;
+}
+
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
 HWND CWnd::Bound(const char* operation) const {

@@ -9,8 +9,12 @@
 //   what is wrong, naming the dialog's template id and the control id where
 //   there are any, and aborts. These are programming errors: binding a
 //   control id that the dialog's template lacks, opening a dialog that is
-//   already open, a dialog template id that the resources lack, and any
-//   window operation below on a wrapper that is not bound to a window.
+//   already open, a dialog template id that the resources lack, any window
+//   operation below on a wrapper that is not bound to a window, a dialog's
+//   operation (SetIcon, GetSystemMenu) on a window that is not a running
+//   dialog, and a list box's operation on a window that is not a list box.
+//   Every backend holds to this, even where its system would let the call
+//   pass (the operations are written once, in the shared framework).
 // - What the platform refuses at run time is not a fault of the program: a
 //   cursor or icon that cannot be made, a tooltip that cannot be created, a
 //   font the system lacks. The operation degrades (a null handle, FALSE, no

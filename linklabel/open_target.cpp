@@ -34,15 +34,15 @@ constexpr FailureText kFailureTexts[] = {
 
 }  // namespace
 
-platform::RegError ReadClassesRootDefault(platform::HKEY root, const char* subkey, char* out) {
+platform::RegError ReadClassesRootDefault(platform::RegKey root, const char* subkey, char* out) {
   platform::Services& system = platform::System();
-  platform::HKEY key = 0;
-  const platform::RegError opened = system.RegOpenKeyEx(root, subkey, platform::KEY_QUERY_VALUE, &key);
-  if (opened != platform::ERROR_SUCCESS) return opened;
+  platform::RegKey key = 0;
+  const platform::RegError opened = system.RegOpenKeyExA(root, subkey, platform::kKeyQueryValue, &key);
+  if (opened != platform::kRegSuccess) return opened;
   char value[kRegistryValueSize];
   long size = kRegistryValueSize;
   // A value too long for the buffer (or unreadable) reads as empty.
-  if (system.RegQueryValue(key, value, &size) != platform::ERROR_SUCCESS) value[0] = '\0';
+  if (system.RegQueryValueA(key, value, &size) != platform::kRegSuccess) value[0] = '\0';
   value[kRegistryValueSize - 1] = '\0';
   std::strcpy(out, value);
   system.RegCloseKey(key);
@@ -51,7 +51,7 @@ platform::RegError ReadClassesRootDefault(platform::HKEY root, const char* subke
 
 int OpenTarget(const char* target, int showCommand) {
   platform::Services& system = platform::System();
-  const int shellResult = static_cast<int>(system.ShellExecute("open", target, showCommand));
+  const int shellResult = static_cast<int>(system.ShellExecuteA("open", target, showCommand));
   if (static_cast<unsigned>(shellResult) > 32) return shellResult;
 
   // The fallback: the registered web-page class's open command. A value
@@ -59,7 +59,7 @@ int OpenTarget(const char* target, int showCommand) {
   // starts no program: the fallback then cannot start either.
   char commandLine[kCommandLineSize];
   const auto readDefault = [&commandLine](const char* subkey) {
-    return ReadClassesRootDefault(platform::HKEY_CLASSES_ROOT, subkey, commandLine) == platform::ERROR_SUCCESS &&
+    return ReadClassesRootDefault(platform::kClassesRoot, subkey, commandLine) == platform::kRegSuccess &&
            commandLine[0] != '\0';
   };
   if (!readDefault(platform::kWebPageExtension.data())) return shellResult;

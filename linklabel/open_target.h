@@ -11,7 +11,7 @@ int OpenTarget(const char* target, int showCommand);
 // Reads the default value of subkey below root into out (at least 260
 // bytes; out may be the buffer holding subkey). Returns the open's error
 // code. A value that cannot be read leaves out empty.
-platform::RegError ReadClassesRootDefault(platform::HKEY root, const char* subkey, char* out);
+platform::RegError ReadClassesRootDefault(platform::RegKey root, const char* subkey, char* out);
 
 // Tells the user why the target could not be opened.
 void ShowOpenFailure(int code);

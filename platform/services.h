@@ -16,16 +16,16 @@ using ResultCode = std::intptr_t;
 
 // Registry-style error codes.
 using RegError = long;
-constexpr RegError ERROR_SUCCESS = 0;
-constexpr RegError ERROR_FILE_NOT_FOUND = 2;
-constexpr RegError ERROR_INVALID_HANDLE = 6;
-constexpr RegError ERROR_INVALID_PARAMETER = 87;
-constexpr RegError ERROR_MORE_DATA = 234;
+constexpr RegError kRegSuccess = 0;
+constexpr RegError kRegFileNotFound = 2;
+constexpr RegError kRegInvalidHandle = 6;
+constexpr RegError kRegInvalidParameter = 87;
+constexpr RegError kRegMoreData = 234;
 
 // A key of the read-only class registry.
-using HKEY = std::uintptr_t;
-constexpr HKEY HKEY_CLASSES_ROOT = 0x80000000u;
-constexpr unsigned long KEY_QUERY_VALUE = 0x0001;
+using RegKey = std::uintptr_t;
+constexpr RegKey kClassesRoot = 0x80000000u;
+constexpr unsigned long kKeyQueryValue = 0x0001;
 
 // Names the registry and its readers agree on: the web-page extension whose
 // default value names the browser's class, the key below a class holding its
@@ -43,17 +43,17 @@ class Services {
   // blocks for long: a handler still busy after a short wait counts as
   // started. A target starting with "-" is refused (it would read as an
   // option).
-  virtual ResultCode ShellExecute(const char* verb, const char* target, int showCommand) = 0;
+  virtual ResultCode ShellExecuteA(const char* verb, const char* target, int showCommand) = 0;
 
   // Opens subKey below root for reading.
-  virtual RegError RegOpenKeyEx(HKEY root, const char* subKey, unsigned long access,
-                                HKEY* result) = 0;
+  virtual RegError RegOpenKeyExA(RegKey root, const char* subKey, unsigned long access,
+                                 RegKey* result) = 0;
   // Reads the default value of key into value, offering *size bytes
   // (terminator included); *size becomes the bytes the value needs. A value
   // that does not fit gives ERROR_MORE_DATA, and nothing is written past the
   // offered bytes.
-  virtual RegError RegQueryValue(HKEY key, char* value, long* size) = 0;
-  virtual RegError RegCloseKey(HKEY key) = 0;
+  virtual RegError RegQueryValueA(RegKey key, char* value, long* size) = 0;
+  virtual RegError RegCloseKey(RegKey key) = 0;
 
   // Starts commandLine. The text before targetOffset is the program and its
   // arguments (an open command the registry handed out, cut at its

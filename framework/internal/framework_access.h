@@ -76,6 +76,18 @@ const MessageMapEntry* FindCommand(const MessageMap& map, UINT message, UINT cod
 // Prints what is wrong and aborts (see the failure policy in wnd.h).
 [[noreturn]] void ProgrammingError(const std::string& what);
 
+// Runs dialog modally on the backend (RunModal below) as the innermost
+// running dialog, owned by its parent's window or the default owner.
+INT_PTR RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate);
+// The icon with this id in the resources, made once and shared; null when
+// there is none or the system cannot make it.
+HICON LoadIconResource(UINT id);
+// Whether hwnd is the window of a dialog whose DoModal is running.
+bool IsRunningDialog(HWND hwnd);
+// The owner of a modal window that names none: the innermost running dialog
+// that has its window, else the application's main window, else none.
+HWND DefaultModalOwner();
+
 // --- What each backend provides ---
 
 // The wrapper bound to hwnd, or null.
@@ -88,10 +100,13 @@ LRESULT DefaultProcessing(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 HWND ControlOf(HWND dialog, int id);
 // Binds wrapper to window, so that the window's messages reach the wrapper.
 void Bind(CWnd& wrapper, HWND window);
-// Makes a window from dialogTemplate for dialog, binds the dialog to it,
-// runs OnInitDialog and the modal loop, destroys the window (unbinding every
-// wrapper) and returns the result EndModal was given.
-INT_PTR RunModal(CDialog& dialog, const DialogTemplate& dialogTemplate);
+// Lets go of the wrapper bound to window, which is going before its window.
+void Unbind(HWND window);
+// Makes a window from dialogTemplate for dialog, owned by owner (or by
+// none), binds the dialog to it, runs OnInitDialog and the modal loop,
+// destroys the window (unbinding every wrapper) and returns the result
+// EndModal was given.
+INT_PTR RunModal(CDialog& dialog, const DialogTemplate& dialogTemplate, HWND owner);
 // Ends the modal loop of dialog (a window of RunModal) with result; a
 // dialog ended during OnInitDialog never enters its loop.
 void EndModal(HWND dialog, INT_PTR result);
@@ -100,8 +115,10 @@ void EndModal(HWND dialog, INT_PTR result);
 BOOL HandleDialogKey(HWND dialog, MSG* msg);
 // The application's title: the executable's name without its extension.
 std::string ApplicationTitle();
-// The icon with this id in the resources, made once and shared.
-HICON LoadIconResource(UINT id);
+// Makes the image of an icon or cursor resource (both sizes of an icon), or
+// null when the system cannot; the shared cache keeps it for good.
+HICON MakeIcon(const IconResource& icon);
+HCURSOR MakeCursor(const CursorResource& cursor);
 // Makes the user see a programming error before the process ends (the
 // shared code has already written it to standard error).
 void ShowProgrammingError(const std::string& what);

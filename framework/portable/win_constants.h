@@ -7,16 +7,11 @@
 #include "framework/portable/win_types.h"
 
 // Window messages.
-constexpr UINT WM_SETTEXT = 0x000C;
 constexpr UINT WM_PAINT = 0x000F;
-constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_SETCURSOR = 0x0020;
 constexpr UINT WM_ICONERASEBKGND = 0x0027;
 constexpr UINT WM_QUERYDRAGICON = 0x0037;
 constexpr UINT WM_KEYDOWN = 0x0100;
-constexpr UINT WM_KEYUP = 0x0101;
-constexpr UINT WM_SYSKEYDOWN = 0x0104;
-constexpr UINT WM_SYSKEYUP = 0x0105;
 constexpr UINT WM_KEYFIRST = 0x0100;
 constexpr UINT WM_KEYLAST = 0x0109;
 constexpr UINT WM_COMMAND = 0x0111;
@@ -25,12 +20,6 @@ constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
-constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
-constexpr UINT WM_RBUTTONDOWN = 0x0204;
-constexpr UINT WM_RBUTTONUP = 0x0205;
-constexpr UINT WM_MBUTTONDOWN = 0x0207;
-constexpr UINT WM_MBUTTONUP = 0x0208;
-constexpr UINT WM_USER = 0x0400;
 
 // Notification codes.
 constexpr UINT BN_CLICKED = 0;
@@ -39,9 +28,6 @@ constexpr UINT STN_DBLCLK = 1;
 constexpr UINT LBN_SELCHANGE = 1;
 constexpr UINT LBN_DBLCLK = 2;
 constexpr UINT EN_CHANGE = 0x0300;
-
-// Tooltip messages.
-constexpr UINT TTM_RELAYEVENT = WM_USER + 7;  // 0x0407
 
 // Standard command ids.
 constexpr int IDOK = 1;
@@ -106,8 +92,6 @@ constexpr DWORD SS_CENTERIMAGE = 0x0200;
 
 // Message box types and results.
 constexpr UINT MB_OK = 0x0000;
-constexpr UINT MB_ICONHAND = 0x0010;
-constexpr UINT MB_ICONQUESTION = 0x0020;
 constexpr UINT MB_ICONEXCLAMATION = 0x0030;
 constexpr UINT MB_ICONASTERISK = 0x0040;
 constexpr UINT MB_ICONMASK = 0x00F0;

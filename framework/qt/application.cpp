@@ -6,11 +6,11 @@
 
 #include "framework/internal/framework_access.h"
 #include "framework/qt/accessibility.h"
+#include "framework/qt/backend_constants.h"
 #include "framework/qt/cursor_state.h"
 #include "framework/qt/dialog_window.h"
 #include "framework/qt/gdi_objects.h"
 #include "framework/qt/window.h"
-#include "framework/win_constants.h"
 #include "framework/wnd.h"
 
 namespace {

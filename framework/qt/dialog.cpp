@@ -10,13 +10,8 @@
 
 namespace framework_detail {
 
-INT_PTR RunModal(CDialog& dialog, const DialogTemplate& dialogTemplate) {
-  // Without a parent the dialog is owned by the dialog in front, or the main
-  // window (never itself: a main window that is this dialog has none yet).
-  const CWnd* parent = FrameworkAccess::Parent(dialog);
-  HWND parentWindow = parent ? FrameworkAccess::Handle(*parent) : nullptr;
-  QWidget* owner = parentWindow ? parentWindow->widget : DefaultModalOwner();
-  auto* window = new DialogWindow(owner, dialogTemplate);
+INT_PTR RunModal(CDialog& dialog, const DialogTemplate& dialogTemplate, HWND owner) {
+  auto* window = new DialogWindow(owner ? owner->widget : nullptr, dialogTemplate);
   Bind(dialog, window);
   if (dialog.OnInitDialog()) window->FocusFirstTabStop();
   const INT_PTR result = window->RunModal();

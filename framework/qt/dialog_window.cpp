@@ -8,22 +8,16 @@
 #include "framework/dc.h"
 #include "framework/internal/framework_access.h"
 #include "framework/qt/accessibility.h"
+#include "framework/qt/backend_constants.h"
 #include "framework/qt/button_window.h"
 #include "framework/qt/dialog_units.h"
 #include "framework/qt/edit_window.h"
 #include "framework/qt/group_box_window.h"
 #include "framework/qt/list_box_window.h"
 #include "framework/qt/static_window.h"
-#include "framework/win_app.h"
-#include "framework/win_constants.h"
 #include "framework/wnd.h"
 
 namespace {
-
-std::vector<DialogWindow*>& ModalStack() {
-  static std::vector<DialogWindow*> stack;
-  return stack;
-}
 
 QWidget* CreateControl(QWidget* parent, const DialogItemTemplate& item) {
   const QString text = QString::fromUtf8(item.text ? item.text : "");
@@ -52,13 +46,6 @@ void ReactivateOwner(QWidget* owner) {
   if (owner && owner->isVisible()) owner->activateWindow();
 }
 
-QWidget* DefaultModalOwner() {
-  if (DialogWindow* active = DialogWindow::Active()) return active;
-  const CWinApp* app = AfxGetApp();
-  HWND main = app && app->m_pMainWnd ? FrameworkAccess::Handle(*app->m_pMainWnd) : nullptr;
-  return main ? main->widget : nullptr;
-}
-
 DialogWindow::DialogWindow(QWidget* owner, const DialogTemplate& dialogTemplate)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       HWND__(this, 0, dialogTemplate.style, dialogTemplate.exStyle),
@@ -70,8 +57,6 @@ DialogWindow::DialogWindow(QWidget* owner, const DialogTemplate& dialogTemplate)
   CreateControls(dialogTemplate);
   NameControlsByLabels(this);
 }
-
-DialogWindow::~DialogWindow() { std::erase(ModalStack(), this); }
 
 void DialogWindow::CreateControls(const DialogTemplate& dialogTemplate) {
   const DialogBaseUnits units = DialogBaseUnits::Of(font_.font);
@@ -108,12 +93,12 @@ void DialogWindow::ResetSystemMenu() {
                        {MF_STRING, SC_CLOSE, "&Close\tAlt+F4"}};
 }
 
-CMenu* DialogWindow::SystemMenu(bool revert) {
+HMENU DialogWindow::SystemMenu(bool revert) {
   if (revert) {
     ResetSystemMenu();
     return nullptr;
   }
-  return &systemMenuWrapper_;
+  return &systemMenu_;
 }
 
 void DialogWindow::ShowSystemMenu(const QPoint& globalPosition) {
@@ -165,13 +150,9 @@ int DialogWindow::DefaultButtonId() const {
   return IDOK;
 }
 
-DialogWindow* DialogWindow::Active() { return ModalStack().empty() ? nullptr : ModalStack().back(); }
-
 INT_PTR DialogWindow::RunModal() {
   if (!ended_) {
-    ModalStack().push_back(this);
     exec();
-    std::erase(ModalStack(), this);
     ReactivateOwner(parentWidget());
   }
   return result_;

@@ -22,16 +22,11 @@ struct HMENU__ {
 // the classic dialog manager does, whatever the window manager does.
 void ReactivateOwner(QWidget* owner);
 
-// The owner of a modal window that names none: the dialog in front, else
-// the main window.
-QWidget* DefaultModalOwner();
-
 // A dialog window made from a template: its controls in template order,
 // sized in dialog units of the template's font.
 class DialogWindow : public QDialog, public HWND__ {
  public:
   DialogWindow(QWidget* owner, const DialogTemplate& dialogTemplate);
-  ~DialogWindow() override;
 
   std::string Text() const override { return FromQString(windowTitle()); }
   void SetText(const std::string& newText) override { setWindowTitle(ToQString(newText)); }
@@ -45,13 +40,11 @@ class DialogWindow : public QDialog, public HWND__ {
   INT_PTR RunModal();
   void End(INT_PTR result);
 
-  CMenu* SystemMenu(bool revert);
+  // The system menu, or (revert) none after putting back the standard one.
+  HMENU SystemMenu(bool revert);
   void ShowSystemMenu(const QPoint& globalPosition);
   HICON SetIcon(HICON icon, bool big);
   HICON Icon(bool big) const { return big ? bigIcon_ : smallIcon_; }
-
-  // The dialog the user works in now: the innermost running modal one.
-  static DialogWindow* Active();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -64,7 +57,6 @@ class DialogWindow : public QDialog, public HWND__ {
 
   HFONT__ font_;
   HMENU__ systemMenu_;
-  CMenu systemMenuWrapper_ = FrameworkAccess::MakeMenu(&systemMenu_);
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
   bool ended_ = false;

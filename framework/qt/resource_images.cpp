@@ -1,9 +1,7 @@
-#include "framework/qt/resource_images.h"
+// Icons and cursors made from the program's resource data as Qt images.
 
 #include <QBitmap>
 #include <QImage>
-#include <map>
-#include <memory>
 
 #include "framework/internal/framework_access.h"
 #include "framework/qt/gdi_objects.h"
@@ -30,36 +28,22 @@ QPixmap ImageFromRows(const std::array<const char*, N>& rows, bool monochrome) {
   return QPixmap::fromImage(image);
 }
 
-using LoadedImages = std::map<UINT, std::unique_ptr<HICON__>>;
-
 }  // namespace
 
 namespace framework_detail {
 
-HICON LoadIconResource(UINT id) {
-  static LoadedImages loaded;
-  if (auto found = loaded.find(id); found != loaded.end()) return found->second.get();
-  for (const IconResource* icon : framework_detail::Resources().icons) {
-    if (icon->id != id) continue;
-    auto handle = std::make_unique<HICON__>();
-    handle->large = ImageFromRows(icon->large, false);
-    handle->small = ImageFromRows(icon->small, false);
-    return loaded.emplace(id, std::move(handle)).first->second.get();
-  }
-  return nullptr;
+HICON MakeIcon(const IconResource& icon) {
+  auto* handle = new HICON__;
+  handle->large = ImageFromRows(icon.large, false);
+  handle->small = ImageFromRows(icon.small, false);
+  return handle;
+}
+
+HCURSOR MakeCursor(const CursorResource& cursor) {
+  auto* handle = new HICON__;
+  handle->large = ImageFromRows(cursor.image, true);
+  handle->cursor = QCursor(handle->large, cursor.hotSpotX, cursor.hotSpotY);
+  return handle;
 }
 
 }  // namespace framework_detail
-
-HCURSOR LoadCursorResource(UINT id) {
-  static LoadedImages loaded;
-  if (auto found = loaded.find(id); found != loaded.end()) return found->second.get();
-  for (const CursorResource* cursor : framework_detail::Resources().cursors) {
-    if (cursor->id != id) continue;
-    auto handle = std::make_unique<HICON__>();
-    handle->large = ImageFromRows(cursor->image, true);
-    handle->cursor = QCursor(handle->large, cursor->hotSpotX, cursor->hotSpotY);
-    return loaded.emplace(id, std::move(handle)).first->second.get();
-  }
-  return nullptr;
-}

@@ -3,7 +3,7 @@
 #include <QToolTip>
 
 #include "framework/geometry.h"
-#include "framework/win_constants.h"
+#include "framework/qt/backend_constants.h"
 
 namespace {
 

@@ -5,10 +5,7 @@
 
 #include "framework/qt/cursor_state.h"
 #include "framework/qt/gdi_objects.h"
-#include "framework/qt/resource_images.h"
 #include "framework/win_constants.h"
-
-HCURSOR LoadCursor(UINT id) { return LoadCursorResource(id); }
 
 HCURSOR SetCursor(HCURSOR cursor) {
   HCURSOR previous = CursorState::current;

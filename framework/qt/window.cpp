@@ -1,8 +1,8 @@
 #include "framework/qt/window.h"
 
 #include "framework/internal/framework_access.h"
+#include "framework/qt/backend_constants.h"
 #include "framework/qt/dialog_window.h"
-#include "framework/win_constants.h"
 
 HWND__::HWND__(QWidget* w, int controlId, DWORD windowStyle, DWORD extendedStyle)
     : widget(w), id(controlId), styleBits(windowStyle), styleEx(extendedStyle) {}
@@ -95,6 +95,8 @@ void Bind(CWnd& wrapper, HWND window) {
   window->wrapper = &wrapper;
 }
 
+void Unbind(HWND window) { window->wrapper = nullptr; }
+
 CWnd* WindowOf(HWND hwnd) {
   if (!hwnd) return nullptr;
   if (hwnd->wrapper) return hwnd->wrapper;
@@ -106,12 +108,3 @@ CWnd* WindowOf(HWND hwnd) {
 }
 
 }  // namespace framework_detail
-
-CWnd::~CWnd() {
-  if (m_hWnd && m_hWnd->wrapper == this) m_hWnd->wrapper = nullptr;
-  m_hWnd = nullptr;
-}
-
-LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
-  return ::SendMessage(Bound("SendMessage"), message, wParam, lParam);
-}

@@ -7,37 +7,22 @@
 #include "framework/win32/modal_dialog.h"
 
 #include <algorithm>
+#include <set>
 #include <vector>
 
 #include "framework/internal/framework_access.h"
 #include "framework/win32/control_color.h"
 #include "framework/win32/dialog_template.h"
-#include "framework/win32/resource_images.h"
 #include "framework/win32/window.h"
-#include "framework/win_app.h"
 
 namespace {
 
-struct RunningDialog {
-  CDialog* dialog;
-  const DialogTemplate* dialogTemplate;
-  HWND hwnd = nullptr;
-  // Set while the dialog manager is asked for its default processing: the
-  // dialog procedure then declines the message, so the manager acts.
-  bool defaultPending = false;
-};
-
-// Innermost last.
-std::vector<RunningDialog*>& RunningDialogs() {
-  static std::vector<RunningDialog*> dialogs;
-  return dialogs;
-}
-
-RunningDialog* RunningOf(HWND hwnd) {
-  for (RunningDialog* running : RunningDialogs()) {
-    if (running->hwnd == hwnd) return running;
-  }
-  return nullptr;
+// The running dialogs the dialog manager is asked for its default
+// processing of a message: their dialog procedure then declines the
+// message, so the manager acts.
+std::set<HWND>& DefaultPending() {
+  static std::set<HWND> pending;
+  return pending;
 }
 
 // Messages whose result is the dialog procedure's return value; the others
@@ -56,9 +41,9 @@ INT_PTR DialogResult(HWND hwnd, UINT message, LRESULT result) {
 
 // The controls are the dialog's children in template order (icon statics
 // share the id IDC_STATIC, so an id would not name one).
-void SetStaticIcons(const RunningDialog& running) {
-  HWND control = GetWindow(running.hwnd, GW_CHILD);
-  for (const DialogItemTemplate& item : running.dialogTemplate->items) {
+void SetStaticIcons(HWND dialog, const DialogTemplate& dialogTemplate) {
+  HWND control = GetWindow(dialog, GW_CHILD);
+  for (const DialogItemTemplate& item : dialogTemplate.items) {
     if (!control) break;
     const UINT iconId = IconOfStatic(item);
     if (HICON icon = iconId ? framework_detail::LoadIconResource(iconId) : nullptr) {
@@ -87,13 +72,12 @@ void Center(HWND hwnd) {
   SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-INT_PTR InitDialog(HWND hwnd, RunningDialog& running) {
-  running.hwnd = hwnd;
-  AttachWrapper(*running.dialog, hwnd);
-  SetStaticIcons(running);
+INT_PTR InitDialog(HWND hwnd, CDialog& dialog) {
+  AttachWrapper(dialog, hwnd);
+  SetStaticIcons(hwnd, *framework_detail::FindDialogTemplate(FrameworkAccess::TemplateId(dialog)));
   RECT before{};
   GetWindowRect(hwnd, &before);
-  const BOOL focusFirst = running.dialog->OnInitDialog();
+  const BOOL focusFirst = dialog.OnInitDialog();
   RECT after{};
   GetWindowRect(hwnd, &after);
   if (IsWindow(hwnd) && !IsWindowVisible(hwnd) && before.left == after.left && before.top == after.top) Center(hwnd);
@@ -102,17 +86,12 @@ INT_PTR InitDialog(HWND hwnd, RunningDialog& running) {
 }
 
 INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) return InitDialog(hwnd, *reinterpret_cast<RunningDialog*>(lParam));
-  RunningDialog* running = RunningOf(hwnd);
-  if (!running) return FALSE;
-  if (running->defaultPending) {
-    running->defaultPending = false;
-    return FALSE;
-  }
+  if (message == WM_INITDIALOG) return InitDialog(hwnd, *reinterpret_cast<CDialog*>(lParam));
+  if (!framework_detail::IsRunningDialog(hwnd)) return FALSE;
+  if (DefaultPending().erase(hwnd) != 0) return FALSE;
   if (message == WM_NCDESTROY) {
     // The controls are gone already, and unbound with them.
     DetachWrapper(hwnd);
-    running->hwnd = nullptr;
     return FALSE;
   }
   if (message == WM_CTLCOLORSTATIC) {
@@ -133,7 +112,7 @@ LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam) {
     auto* msg = reinterpret_cast<MSG*>(lParam);
     if (msg && msg->hwnd && IsInputMessage(msg->message)) {
       HWND dialog = GetAncestor(msg->hwnd, GA_ROOT);
-      if (IsRunningDialog(dialog) && framework_detail::WalkPreTranslateTree(dialog, msg)) return TRUE;
+      if (framework_detail::IsRunningDialog(dialog) && framework_detail::WalkPreTranslateTree(dialog, msg)) return TRUE;
     }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -146,37 +125,21 @@ void InstallMessageFilter() {
 
 }  // namespace
 
-bool IsRunningDialog(HWND hwnd) { return hwnd && RunningOf(hwnd) != nullptr; }
-
 LRESULT DialogDefaultProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  RunningDialog* running = RunningOf(dialog);
-  running->defaultPending = true;
+  DefaultPending().insert(dialog);
   const LRESULT result = DefDlgProcA(dialog, message, wParam, lParam);
-  running->defaultPending = false;
+  DefaultPending().erase(dialog);
   return result;
-}
-
-HWND DefaultModalOwner() {
-  for (auto it = RunningDialogs().rbegin(); it != RunningDialogs().rend(); ++it) {
-    if ((*it)->hwnd) return (*it)->hwnd;
-  }
-  const CWinApp* app = AfxGetApp();
-  return app && app->m_pMainWnd ? FrameworkAccess::Handle(*app->m_pMainWnd) : nullptr;
 }
 
 namespace framework_detail {
 
-INT_PTR RunModal(CDialog& dialog, const DialogTemplate& dialogTemplate) {
+INT_PTR RunModal(CDialog& dialog, const DialogTemplate& dialogTemplate, HWND owner) {
   InstallMessageFilter();
-  const CWnd* parent = FrameworkAccess::Parent(dialog);
-  HWND owner = parent && FrameworkAccess::Handle(*parent) ? FrameworkAccess::Handle(*parent) : DefaultModalOwner();
   const std::vector<WORD> templateData = BuildDialogTemplate(dialogTemplate);
-  RunningDialog running{&dialog, &dialogTemplate};
-  RunningDialogs().push_back(&running);
   const INT_PTR result =
       DialogBoxIndirectParamA(ProgramInstance(), reinterpret_cast<LPCDLGTEMPLATEA>(templateData.data()), owner,
-                              &DialogProcedure, reinterpret_cast<LPARAM>(&running));
-  std::erase(RunningDialogs(), &running);
+                              &DialogProcedure, reinterpret_cast<LPARAM>(&dialog));
   // A window the system failed to make was never bound, or is gone by now.
   if (FrameworkAccess::Handle(dialog)) FrameworkAccess::Handle(dialog) = nullptr;
   return result;

@@ -5,10 +5,5 @@
 
 #include "framework/win_types.h"
 
-// Whether hwnd is a dialog the framework is running modally.
-bool IsRunningDialog(HWND hwnd);
 // The dialog manager's processing of a message for a running dialog.
 LRESULT DialogDefaultProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-// The owner of a modal window that names none: the innermost running
-// dialog, else the application's main window, else none.
-HWND DefaultModalOwner();

@@ -1,9 +1,9 @@
-#include "framework/win32/resource_images.h"
+// Icons and cursors made from the program's resource data as system images:
+// the cursor's monochrome planes, the icon's colour over its mask.
 
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <map>
 #include <span>
 #include <vector>
 
@@ -41,7 +41,7 @@ char PixelAt(std::span<const char* const> rows, int x, int y) {
 
 // An icon of the 16-colour image: 32-bit colour over a mask whose set bits
 // are transparent.
-HICON MakeIcon(std::span<const char* const> rows) {
+HICON MakeIconImage(std::span<const char* const> rows) {
   const int size = static_cast<int>(rows.size());
   BitPlane mask(size, true);
   std::vector<std::uint32_t> colors(static_cast<std::size_t>(size * size), 0);
@@ -64,8 +64,12 @@ HICON MakeIcon(std::span<const char* const> rows) {
   return icon;
 }
 
-// A monochrome cursor: transparent where the AND plane is set, otherwise
-// black or (with the XOR plane set) white.
+}  // namespace
+
+namespace framework_detail {
+
+HICON MakeIcon(const IconResource& icon) { return MakeIconImage(icon.large); }
+
 HCURSOR MakeCursor(const CursorResource& cursor) {
   const int size = static_cast<int>(cursor.image.size());
   BitPlane andPlane(size, true);
@@ -82,26 +86,4 @@ HCURSOR MakeCursor(const CursorResource& cursor) {
                       xorPlane.Data());
 }
 
-}  // namespace
-
-namespace framework_detail {
-
-HICON LoadIconResource(UINT id) {
-  static std::map<UINT, HICON> loaded;
-  if (auto found = loaded.find(id); found != loaded.end()) return found->second;
-  for (const IconResource* icon : Resources().icons) {
-    if (icon->id == id) return loaded[id] = MakeIcon(icon->large);
-  }
-  return nullptr;
-}
-
 }  // namespace framework_detail
-
-HCURSOR LoadCursorResource(UINT id) {
-  static std::map<UINT, HCURSOR> loaded;
-  if (auto found = loaded.find(id); found != loaded.end()) return found->second;
-  for (const CursorResource* cursor : framework_detail::Resources().cursors) {
-    if (cursor->id == id) return loaded[id] = MakeCursor(*cursor);
-  }
-  return nullptr;
-}

@@ -68,7 +68,7 @@ LRESULT DefaultProcessing(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     // window itself wants the context.
     wParam = reinterpret_cast<WPARAM>(reinterpret_cast<CDC*>(wParam)->GetSafeHdc());
   }
-  if (IsRunningDialog(hwnd)) return DialogDefaultProcessing(hwnd, message, wParam, lParam);
+  if (framework_detail::IsRunningDialog(hwnd)) return DialogDefaultProcessing(hwnd, message, wParam, lParam);
   WNDPROC procedure = OriginalProcedure(hwnd);
   if (!procedure) procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
   return CallWindowProcA(procedure, hwnd, message, wParam, lParam);
@@ -82,6 +82,9 @@ void Bind(CWnd& wrapper, HWND window) {
   SetPropA(window, kProcedureProperty, reinterpret_cast<HANDLE>(original));
 }
 
+// The window goes back to its own procedure.
+void Unbind(HWND window) { DetachWrapper(window); }
+
 CWnd* WindowOf(HWND hwnd) {
   if (!hwnd) return nullptr;
   if (CWnd* bound = BoundWrapper(hwnd)) return bound;
@@ -92,13 +95,3 @@ CWnd* WindowOf(HWND hwnd) {
 }
 
 }  // namespace framework_detail
-
-CWnd::~CWnd() {
-  // A wrapper that goes before its window leaves the window to itself.
-  if (m_hWnd && framework_detail::BoundWrapper(m_hWnd) == this) DetachWrapper(m_hWnd);
-  m_hWnd = nullptr;
-}
-
-LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
-  return ::SendMessageA(Bound("SendMessage"), message, wParam, lParam);
-}

@@ -55,40 +55,40 @@ std::optional<std::string> ClassRegistry::DefaultValue(std::string_view subKey) 
   return command->Text();
 }
 
-RegError ClassRegistry::Open(HKEY root, const char* subKey, HKEY* result) {
-  if (result == nullptr) return ERROR_INVALID_PARAMETER;
-  if (root != HKEY_CLASSES_ROOT || subKey == nullptr) return ERROR_FILE_NOT_FOUND;
+RegError ClassRegistry::Open(RegKey root, const char* subKey, RegKey* result) {
+  if (result == nullptr) return kRegInvalidParameter;
+  if (root != kClassesRoot || subKey == nullptr) return kRegFileNotFound;
   std::optional<std::string> value = DefaultValue(subKey);
-  if (!value) return ERROR_FILE_NOT_FOUND;
+  if (!value) return kRegFileNotFound;
   const std::lock_guard lock(mutex_);
   do {
     ++lastHandle_;
-  } while (lastHandle_ == 0 || lastHandle_ == HKEY_CLASSES_ROOT || openKeys_.contains(lastHandle_));
+  } while (lastHandle_ == 0 || lastHandle_ == kClassesRoot || openKeys_.contains(lastHandle_));
   openKeys_.emplace(lastHandle_, std::move(*value));
   *result = lastHandle_;
-  return ERROR_SUCCESS;
+  return kRegSuccess;
 }
 
-RegError ClassRegistry::Query(HKEY key, char* value, long* size) {
-  if (size == nullptr) return ERROR_INVALID_PARAMETER;
+RegError ClassRegistry::Query(RegKey key, char* value, long* size) {
+  if (size == nullptr) return kRegInvalidParameter;
   const std::lock_guard lock(mutex_);
   const auto open = openKeys_.find(key);
-  if (open == openKeys_.end()) return ERROR_INVALID_HANDLE;
+  if (open == openKeys_.end()) return kRegInvalidHandle;
   const std::string& text = open->second;
   const long offered = *size;
   *size = static_cast<long>(text.size() + 1);
-  if (value == nullptr) return ERROR_SUCCESS;
+  if (value == nullptr) return kRegSuccess;
   if (offered < *size) {
     if (offered > 0) value[0] = '\0';
-    return ERROR_MORE_DATA;
+    return kRegMoreData;
   }
   std::memcpy(value, text.c_str(), text.size() + 1);
-  return ERROR_SUCCESS;
+  return kRegSuccess;
 }
 
-RegError ClassRegistry::Close(HKEY key) {
+RegError ClassRegistry::Close(RegKey key) {
   const std::lock_guard lock(mutex_);
-  return openKeys_.erase(key) == 1 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+  return openKeys_.erase(key) == 1 ? kRegSuccess : kRegInvalidHandle;
 }
 
 }  // namespace platform

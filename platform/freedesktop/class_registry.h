@@ -30,7 +30,7 @@ class ClassRegistry {
   // Opens subKey below HKEY_CLASSES_ROOT (the only root with keys). Returns
   // ERROR_FILE_NOT_FOUND for another root, no subKey or a key that does not
   // exist, ERROR_INVALID_PARAMETER without result.
-  RegError Open(HKEY root, const char* subKey, HKEY* result);
+  RegError Open(RegKey root, const char* subKey, RegKey* result);
 
   // Copies the key's default value into value, which offers *size bytes.
   // *size becomes the bytes the value needs, terminator included. A buffer
@@ -38,9 +38,9 @@ class ClassRegistry {
   // for the terminator), never a cut value; no buffer just asks for the
   // size. ERROR_INVALID_HANDLE for a key not open, ERROR_INVALID_PARAMETER
   // without size.
-  RegError Query(HKEY key, char* value, long* size);
+  RegError Query(RegKey key, char* value, long* size);
 
-  RegError Close(HKEY key);
+  RegError Close(RegKey key);
 
   // The open commands whose text this registry handed out.
   const HandedOutCommands& HandedOut() const { return handedOut_; }
@@ -54,8 +54,8 @@ class ClassRegistry {
   const TextFileReader read_;
   HandedOutCommands handedOut_;
   std::mutex mutex_;
-  std::map<HKEY, std::string> openKeys_;  // handle -> default value
-  HKEY lastHandle_ = 0;
+  std::map<RegKey, std::string> openKeys_;  // handle -> default value
+  RegKey lastHandle_ = 0;
   // The application an extension key named last, until its command is read.
   std::optional<Application> named_;
 };

@@ -15,21 +15,21 @@ Services& NativeServices() {
 
 DesktopServices::DesktopServices(TextFileReader read) : registry_(std::move(read)) {}
 
-ResultCode DesktopServices::ShellExecute(const char* verb, const char* target,
-                                         int /*showCommand*/) {
+ResultCode DesktopServices::ShellExecuteA(const char* verb, const char* target,
+                                          int /*showCommand*/) {
   return OpenWithDesktop(verb, target);
 }
 
-RegError DesktopServices::RegOpenKeyEx(HKEY root, const char* subKey, unsigned long /*access*/,
-                                       HKEY* result) {
+RegError DesktopServices::RegOpenKeyExA(RegKey root, const char* subKey, unsigned long /*access*/,
+                                        RegKey* result) {
   return registry_.Open(root, subKey, result);
 }
 
-RegError DesktopServices::RegQueryValue(HKEY key, char* value, long* size) {
+RegError DesktopServices::RegQueryValueA(RegKey key, char* value, long* size) {
   return registry_.Query(key, value, size);
 }
 
-RegError DesktopServices::RegCloseKey(HKEY key) { return registry_.Close(key); }
+RegError DesktopServices::RegCloseKey(RegKey key) { return registry_.Close(key); }
 
 ResultCode DesktopServices::WinExec(const char* commandLine, std::size_t targetOffset,
                                     int /*showCommand*/) {

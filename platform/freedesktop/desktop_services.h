@@ -16,11 +16,11 @@ class DesktopServices final : public Services {
   // read: how the registry reads the desktop's files (a test may count).
   explicit DesktopServices(TextFileReader read = ReadTextFile);
 
-  ResultCode ShellExecute(const char* verb, const char* target, int showCommand) override;
+  ResultCode ShellExecuteA(const char* verb, const char* target, int showCommand) override;
   // The access mask is not checked: nothing here can write.
-  RegError RegOpenKeyEx(HKEY root, const char* subKey, unsigned long access, HKEY* result) override;
-  RegError RegQueryValue(HKEY key, char* value, long* size) override;
-  RegError RegCloseKey(HKEY key) override;
+  RegError RegOpenKeyExA(RegKey root, const char* subKey, unsigned long access, RegKey* result) override;
+  RegError RegQueryValueA(RegKey key, char* value, long* size) override;
+  RegError RegCloseKey(RegKey key) override;
   ResultCode WinExec(const char* commandLine, std::size_t targetOffset, int showCommand) override;
 
  private:

@@ -7,12 +7,12 @@
 namespace platform {
 
 // Opens subKey below HKEY_CLASSES_ROOT for reading values.
-RegError OpenClassesRootKey(const char* subKey, HKEY* result);
+RegError OpenClassesRootKey(const char* subKey, RegKey* result);
 
 // RegQueryValueA's default value of key into value, which offers *size
 // bytes; ERROR_INVALID_PARAMETER without size.
-RegError QueryDefaultValue(HKEY key, char* value, long* size);
+RegError QueryDefaultValue(RegKey key, char* value, long* size);
 
-RegError CloseClassesRootKey(HKEY key);
+RegError CloseClassesRootKey(RegKey key);
 
 }  // namespace platform

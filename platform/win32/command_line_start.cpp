@@ -8,8 +8,6 @@
 #include "platform/target_refusal.h"
 #include "platform/win32/windows_argument.h"
 
-// After the project's headers: <windows.h> defines macros named like the
-// constants of platform/services.h.
 #include <windows.h>
 
 namespace platform {

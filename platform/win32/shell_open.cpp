@@ -4,8 +4,6 @@
 
 #include "platform/target_refusal.h"
 
-// After the project's headers: <windows.h> defines macros named like the
-// constants of platform/services.h.
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>

@@ -12,23 +12,23 @@ Services& NativeServices() {
   return windows;
 }
 
-ResultCode WindowsServices::ShellExecute(const char* verb, const char* target, int showCommand) {
+ResultCode WindowsServices::ShellExecuteA(const char* verb, const char* target, int showCommand) {
   return OpenWithShell(verb, target, showCommand);
 }
 
-RegError WindowsServices::RegOpenKeyEx(HKEY root, const char* subKey, unsigned long /*access*/,
-                                       HKEY* result) {
+RegError WindowsServices::RegOpenKeyExA(RegKey root, const char* subKey, unsigned long /*access*/,
+                                        RegKey* result) {
   // The class registry is the only root the link code reads, and the root
   // itself is not a key it asks for.
-  if (root != HKEY_CLASSES_ROOT || subKey == nullptr) return ERROR_FILE_NOT_FOUND;
+  if (root != kClassesRoot || subKey == nullptr) return kRegFileNotFound;
   return OpenClassesRootKey(subKey, result);
 }
 
-RegError WindowsServices::RegQueryValue(HKEY key, char* value, long* size) {
+RegError WindowsServices::RegQueryValueA(RegKey key, char* value, long* size) {
   return QueryDefaultValue(key, value, size);
 }
 
-RegError WindowsServices::RegCloseKey(HKEY key) { return CloseClassesRootKey(key); }
+RegError WindowsServices::RegCloseKey(RegKey key) { return CloseClassesRootKey(key); }
 
 ResultCode WindowsServices::WinExec(const char* commandLine, std::size_t targetOffset,
                                     int showCommand) {

@@ -9,12 +9,12 @@ namespace platform {
 
 class WindowsServices final : public Services {
  public:
-  ResultCode ShellExecute(const char* verb, const char* target, int showCommand) override;
+  ResultCode ShellExecuteA(const char* verb, const char* target, int showCommand) override;
   // Keys open for reading values whatever access is asked: nothing here
   // writes.
-  RegError RegOpenKeyEx(HKEY root, const char* subKey, unsigned long access, HKEY* result) override;
-  RegError RegQueryValue(HKEY key, char* value, long* size) override;
-  RegError RegCloseKey(HKEY key) override;
+  RegError RegOpenKeyExA(RegKey root, const char* subKey, unsigned long access, RegKey* result) override;
+  RegError RegQueryValueA(RegKey key, char* value, long* size) override;
+  RegError RegCloseKey(RegKey key) override;
   ResultCode WinExec(const char* commandLine, std::size_t targetOffset, int showCommand) override;
 };
 

@@ -65,15 +65,15 @@ TEST_F(OpenTargetTest, WithoutABrowserCommandTheShellsCodeIsReturned) {
   EXPECT_EQ(OpenTarget(kWebTarget, kShow), 31);
   ASSERT_EQ(services.keyOpens.size(), 1u);
   EXPECT_EQ(services.keyOpens[0].subKey, kClassKey);
-  EXPECT_EQ(services.keyOpens[0].root, platform::HKEY_CLASSES_ROOT);
-  EXPECT_EQ(services.keyOpens[0].access, platform::KEY_QUERY_VALUE);
+  EXPECT_EQ(services.keyOpens[0].root, platform::kClassesRoot);
+  EXPECT_EQ(services.keyOpens[0].access, platform::kKeyQueryValue);
 
   services.registry[kClassKey] = "htmlfile";  // a class, but no open command
   services.shellResult = 2;
   EXPECT_EQ(OpenTarget(kWebTarget, kShow), 2);
   ASSERT_EQ(services.keyOpens.size(), 3u);
   EXPECT_EQ(services.keyOpens[2].subKey, kCommandKey);
-  EXPECT_EQ(services.keyOpens[2].access, platform::KEY_QUERY_VALUE);
+  EXPECT_EQ(services.keyOpens[2].access, platform::kKeyQueryValue);
   EXPECT_TRUE(services.startCalls.empty());
   EXPECT_EQ(services.KeysLeftOpen(), 0);
 }
@@ -175,23 +175,23 @@ TEST(ReadClassesRootDefaultTest, ReadsTheDefaultValueIntoTheBufferThatNamedTheKe
   services.registry[kCommandKey] = "browser \"%1\"";
   char buffer[260];
   std::strcpy(buffer, kCommandKey);
-  EXPECT_EQ(ReadClassesRootDefault(platform::HKEY_CLASSES_ROOT, buffer, buffer), platform::ERROR_SUCCESS);
+  EXPECT_EQ(ReadClassesRootDefault(platform::kClassesRoot, buffer, buffer), platform::kRegSuccess);
   EXPECT_STREQ(buffer, "browser \"%1\"");
   ASSERT_EQ(services.keyOpens.size(), 1u);
-  EXPECT_EQ(services.keyOpens[0].access, platform::KEY_QUERY_VALUE);
+  EXPECT_EQ(services.keyOpens[0].access, platform::kKeyQueryValue);
   EXPECT_EQ(services.KeysLeftOpen(), 0);
 
   const std::string longest(kLongestValue, 'v');
   services.registry[kClassKey] = longest;
-  EXPECT_EQ(ReadClassesRootDefault(platform::HKEY_CLASSES_ROOT, kClassKey, buffer), platform::ERROR_SUCCESS);
+  EXPECT_EQ(ReadClassesRootDefault(platform::kClassesRoot, kClassKey, buffer), platform::kRegSuccess);
   EXPECT_EQ(buffer, longest);
 }
 
 TEST(ReadClassesRootDefaultTest, AKeyThatDoesNotOpenLeavesTheBufferUntouched) {
   ScriptedServices services;
   char buffer[260] = "untouched";
-  EXPECT_EQ(ReadClassesRootDefault(platform::HKEY_CLASSES_ROOT, ".nothing", buffer),
-            platform::ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(ReadClassesRootDefault(platform::kClassesRoot, ".nothing", buffer),
+            platform::kRegFileNotFound);
   EXPECT_STREQ(buffer, "untouched");
 }
 
@@ -204,8 +204,8 @@ TEST(ReadClassesRootDefaultTest, AValueTooLongNeverWritesPastTheBuffer) {
   } memory;
   std::memset(&memory, '#', sizeof memory);
   // The key opened, so the lookup reports success; what it read is unusable.
-  EXPECT_EQ(ReadClassesRootDefault(platform::HKEY_CLASSES_ROOT, kClassKey, memory.buffer),
-            platform::ERROR_SUCCESS);
+  EXPECT_EQ(ReadClassesRootDefault(platform::kClassesRoot, kClassKey, memory.buffer),
+            platform::kRegSuccess);
   EXPECT_NE(std::memchr(memory.buffer, '\0', sizeof memory.buffer), nullptr) << "not terminated";
   EXPECT_EQ(std::string(memory.guard, sizeof memory.guard), std::string(sizeof memory.guard, '#'));
   EXPECT_EQ(services.KeysLeftOpen(), 0);

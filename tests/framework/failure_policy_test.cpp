@@ -23,6 +23,19 @@ class CMissingControlDlg : public CRecordingDlg {
   }
 };
 
+// Binds the name field, an edit, to a list box wrapper.
+class CMisboundListDlg : public CRecordingDlg {
+ public:
+  CMisboundListDlg() : CRecordingDlg(IDD_FORM) {}
+  CListBox list;
+
+ protected:
+  void DoDataExchange(CDataExchange* dx) override {
+    CRecordingDlg::DoDataExchange(dx);
+    DDX_Control(dx, IDC_NAME, list);
+  }
+};
+
 }  // namespace
 
 // Each dies in a fresh process of its own (the threadsafe style re-runs the
@@ -63,4 +76,26 @@ TEST_F(FailurePolicy, AnOperationOnAWrapperWithoutAWindowIsNamed) {
   CFormDlg dialog;  // never opened: its wrappers have no windows
   EXPECT_DEATH(dialog.name.ShowWindow(SW_SHOW), "ShowWindow on a wrapper that is not bound to a window");
   EXPECT_DEATH(dialog.choices.InsertString(0, "x"), "InsertString on a wrapper that is not bound");
+}
+
+// The same on every system, although Windows itself would let them pass.
+TEST_F(FailurePolicy, ADialogsOperationOnAControlIsNamed) {
+  EXPECT_DEATH(
+      {
+        CFormDlg dialog;
+        RunModal(dialog, [&] { dialog.name.SetIcon(nullptr, TRUE); });
+      },
+      "SetIcon on a window that is not a dialog");
+  EXPECT_DEATH(
+      {
+        CFormDlg dialog;
+        RunModal(dialog, [&] { dialog.caption.GetSystemMenu(FALSE); });
+      },
+      "GetSystemMenu on a window that is not a dialog");
+  EXPECT_DEATH(
+      {
+        CMisboundListDlg dialog;
+        RunModal(dialog, [&] { dialog.list.GetCurSel(); });
+      },
+      "GetCurSel on a wrapper that is not bound to a list box");
 }

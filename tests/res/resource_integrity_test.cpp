@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -60,9 +61,6 @@ TEST(ResourceImages, IconAndCursorRowsAreCompleteAndUseTheirPalettes) {
 }
 
 TEST(ResourceLookup, EverythingTheProgramLoadsIsThere) {
-  for (UINT id : {IDD_ABOUTBOX, IDD_MAIN_SELECT, IDD_CALCULATOR, IDD_CORRELATION, IDD_CONTACT}) {
-    EXPECT_NE(FindDialog(id), nullptr) << "dialog " << id;
-  }
   const ResourceModule& module = resources::ProgramResources();
   ASSERT_EQ(module.icons.size(), 1u);
   EXPECT_EQ(module.icons[0]->id, IDR_MAINFRAME);
@@ -77,41 +75,67 @@ TEST(ResourceLookup, EverythingTheProgramLoadsIsThere) {
   EXPECT_EQ(module.version->fileVersion, (std::array<WORD, 4>{1, 0, 0, 1}));
 }
 
-// The ids each dialog's code binds or handles, so a mistyped id in a table
-// shows here rather than as a control that never answers.
-TEST(ResourceTemplates, EachDialogHasTheControlsItsCodeUses) {
-  const std::pair<UINT, std::set<int>> kUsed[] = {
-      {IDD_ABOUTBOX, {IDOK}},
-      {IDD_MAIN_SELECT, {IDCANCEL, IDC_ANALYSIS_SELECT, IDC_VISIT_WEB_SITE}},
+// What each dialog's code expects of its template: the ids it binds or
+// handles, so a mistyped id in a table shows here rather than as a control
+// that never answers; and the control the focus starts on.
+struct DialogUse {
+  std::set<int> ids;
+  int firstTabStop;
+};
+
+std::set<int> ScreeningIds() {
+  std::set<int> ids{IDOK, IDCANCEL, IDC_SCREEN_UNITS, IDC_SCREEN_FLUID, IDC_TEMPERATURE_LABEL, IDC_TEMPERATURE,
+                    IDC_VISCOSITY_LABEL, IDC_VISCOSITY, IDC_VELOCITY_LABEL, IDC_VELOCITY, IDC_DIAMETER_LABEL,
+                    IDC_DIAMETER, IDC_NATURAL_FREQUENCY, IDC_BAND_LOW, IDC_BAND_HIGH, IDC_SCREEN_RESULTS,
+                    IDC_VERDICT, IDC_CHART};
+  constexpr int kFigureRows = 9;  // the label and value id ranges of res/resource.h
+  for (int row = 0; row < kFigureRows; ++row) {
+    ids.insert(IDC_FIGURE_LABEL_FIRST + row);
+    ids.insert(IDC_FIGURE_VALUE_FIRST + row);
+  }
+  return ids;
+}
+
+const std::map<UINT, DialogUse>& DialogUses() {
+  static const std::map<UINT, DialogUse> uses{
+      {IDD_ABOUTBOX, {{IDOK}, IDOK}},
+      {IDD_MAIN_SELECT, {{IDCANCEL, IDC_ANALYSIS_SELECT, IDC_VISIT_WEB_SITE}, IDCANCEL}},
       {IDD_CALCULATOR,
-       {IDOK, IDCANCEL, IDC_ANALYSIS_LIST, IDC_UNITS_LIST, IDC_UNITS_GROUP, IDC_DATA_GROUP,
-        IDC_SLOT_LABEL1, IDC_SLOT_INPUT1, IDC_SLOT_LABEL2, IDC_SLOT_INPUT2, IDC_SLOT_LABEL3,
-        IDC_SLOT_INPUT3, IDC_RESULT_VALUE, IDC_RESULT_LABEL, IDC_RESULT_GROUP}},
+       {{IDOK, IDCANCEL, IDC_ANALYSIS_LIST, IDC_UNITS_LIST, IDC_UNITS_GROUP, IDC_DATA_GROUP, IDC_SLOT_LABEL1,
+         IDC_SLOT_INPUT1, IDC_SLOT_LABEL2, IDC_SLOT_INPUT2, IDC_SLOT_LABEL3, IDC_SLOT_INPUT3, IDC_RESULT_VALUE,
+         IDC_RESULT_LABEL, IDC_RESULT_GROUP},
+        IDOK}},
       {IDD_CORRELATION,
-       {IDOK, IDCANCEL, IDC_STROUHAL_VALUE, IDC_REYNOLDS_GROUP, IDC_STROUHAL_GROUP,
-        IDC_REYNOLDS_INPUT}},
-      {IDD_CONTACT, {IDCANCEL, IDC_MAIL_LINK, IDC_WEB_LINK}},
+       {{IDOK, IDCANCEL, IDC_STROUHAL_VALUE, IDC_REYNOLDS_GROUP, IDC_STROUHAL_GROUP, IDC_REYNOLDS_INPUT}, IDOK}},
+      {IDD_CONTACT, {{IDCANCEL, IDC_MAIL_LINK, IDC_WEB_LINK}, IDCANCEL}},
+      {IDD_SCREENING, {ScreeningIds(), IDC_SCREEN_UNITS}},
   };
-  for (const auto& [dialogId, used] : kUsed) {
-    const DialogTemplate* dialog = FindDialog(dialogId);
-    ASSERT_NE(dialog, nullptr);
+  return uses;
+}
+
+// Every dialog the program registers, and every dialog the program opens.
+TEST(ResourceTemplates, EachRegisteredDialogHasTheControlsItsCodeUses) {
+  std::set<UINT> registered;
+  for (const DialogTemplate* dialog : resources::ProgramResources().dialogs) {
+    EXPECT_TRUE(registered.insert(dialog->id).second) << "dialog " << dialog->id << " is registered twice";
+    const auto use = DialogUses().find(dialog->id);
+    ASSERT_NE(use, DialogUses().end()) << "dialog " << dialog->id << " is registered but no code uses it";
     std::set<int> named;
     for (const DialogItemTemplate& item : dialog->items) {
       if (item.id != IDC_STATIC) named.insert(item.id);
     }
-    EXPECT_EQ(named, used) << "dialog " << dialogId;
+    EXPECT_EQ(named, use->second.ids) << "dialog " << dialog->id;
+  }
+  for (const auto& [dialogId, use] : DialogUses()) {
+    EXPECT_TRUE(registered.contains(dialogId)) << "dialog " << dialogId << " is not registered";
   }
 }
 
 TEST(ResourceTemplates, ControlsAreUniqueInsideTheirDialogAndFocusStartsRight) {
-  const std::pair<UINT, int> kFirstTabStop[] = {{IDD_ABOUTBOX, IDOK},
-                                                {IDD_MAIN_SELECT, IDCANCEL},
-                                                {IDD_CALCULATOR, IDOK},
-                                                {IDD_CORRELATION, IDOK},
-                                                {IDD_CONTACT, IDCANCEL}};
-  for (const auto& [dialogId, firstTabStop] : kFirstTabStop) {
-    const DialogTemplate* dialog = FindDialog(dialogId);
-    ASSERT_NE(dialog, nullptr);
+  for (const DialogTemplate* dialog : resources::ProgramResources().dialogs) {
+    const UINT dialogId = dialog->id;
+    const auto use = DialogUses().find(dialogId);
+    ASSERT_NE(use, DialogUses().end()) << dialogId;
     EXPECT_NE(dialog->style & DS_SETFONT, 0u) << dialogId;
     std::set<int> seen;
     int defaultButtons = 0;
@@ -130,7 +154,7 @@ TEST(ResourceTemplates, ControlsAreUniqueInsideTheirDialogAndFocusStartsRight) {
     }
     EXPECT_LE(defaultButtons, 1) << dialogId;
     ASSERT_NE(firstFocus, nullptr) << dialogId;
-    EXPECT_EQ(firstFocus->id, firstTabStop) << dialogId;
+    EXPECT_EQ(firstFocus->id, use->second.firstTabStop) << dialogId;
   }
 }
 

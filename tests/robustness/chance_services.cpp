@@ -26,9 +26,9 @@ platform::ResultCode ChanceServices::Draw() {
   return code;
 }
 
-platform::ResultCode ChanceServices::ShellExecute(const char* verb, const char* target, int showCommand) {
+platform::ResultCode ChanceServices::ShellExecuteA(const char* verb, const char* target, int showCommand) {
   shellResult = Draw();
-  return ScriptedServices::ShellExecute(verb, target, showCommand);
+  return ScriptedServices::ShellExecuteA(verb, target, showCommand);
 }
 
 platform::ResultCode ChanceServices::WinExec(const char* commandLine, std::size_t targetOffset, int showCommand) {

@@ -12,7 +12,7 @@ class ChanceServices : public ScriptedServices {
  public:
   explicit ChanceServices(std::uint64_t seed);
 
-  platform::ResultCode ShellExecute(const char* verb, const char* target, int showCommand) override;
+  platform::ResultCode ShellExecuteA(const char* verb, const char* target, int showCommand) override;
   platform::ResultCode WinExec(const char* commandLine, std::size_t targetOffset, int showCommand) override;
 
   int Opened() const { return opened_; }

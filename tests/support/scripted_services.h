@@ -18,7 +18,7 @@ class ScriptedServices : public platform::Services {
     int showCommand;
   };
   struct KeyOpen {
-    platform::HKEY root;
+    platform::RegKey root;
     std::string subKey;
     unsigned long access;
   };
@@ -47,14 +47,14 @@ class ScriptedServices : public platform::Services {
   std::vector<StartCall> startCalls;
   int KeysLeftOpen() const { return static_cast<int>(openKeys_.size()); }
 
-  platform::ResultCode ShellExecute(const char* verb, const char* target, int showCommand) override;
-  platform::RegError RegOpenKeyEx(platform::HKEY root, const char* subKey, unsigned long access,
-                                  platform::HKEY* result) override;
-  platform::RegError RegQueryValue(platform::HKEY key, char* value, long* size) override;
-  platform::RegError RegCloseKey(platform::HKEY key) override;
+  platform::ResultCode ShellExecuteA(const char* verb, const char* target, int showCommand) override;
+  platform::RegError RegOpenKeyExA(platform::RegKey root, const char* subKey, unsigned long access,
+                                   platform::RegKey* result) override;
+  platform::RegError RegQueryValueA(platform::RegKey key, char* value, long* size) override;
+  platform::RegError RegCloseKey(platform::RegKey key) override;
   platform::ResultCode WinExec(const char* commandLine, std::size_t targetOffset, int showCommand) override;
 
  private:
-  std::map<platform::HKEY, std::string> openKeys_;
-  platform::HKEY nextKey_ = 0x1000;
+  std::map<platform::RegKey, std::string> openKeys_;
+  platform::RegKey nextKey_ = 0x1000;
 };

@@ -50,17 +50,17 @@ class ClassRegistryTest : public ::testing::Test {
 
   // The key's default value as a caller with a 260-byte buffer reads it.
   std::optional<std::string> Value(const std::string& key) {
-    HKEY opened = 0;
+    RegKey opened = 0;
     const RegError open =
-        services_.RegOpenKeyEx(HKEY_CLASSES_ROOT, key.c_str(), KEY_QUERY_VALUE, &opened);
-    if (open == ERROR_FILE_NOT_FOUND) return std::nullopt;
-    EXPECT_EQ(open, ERROR_SUCCESS) << key;
+        services_.RegOpenKeyExA(kClassesRoot, key.c_str(), kKeyQueryValue, &opened);
+    if (open == kRegFileNotFound) return std::nullopt;
+    EXPECT_EQ(open, kRegSuccess) << key;
     char buffer[kCallerBuffer];
     long size = kCallerBuffer;
-    const RegError query = services_.RegQueryValue(opened, buffer, &size);
-    EXPECT_EQ(services_.RegCloseKey(opened), ERROR_SUCCESS);
-    EXPECT_EQ(query, ERROR_SUCCESS) << key;
-    if (query != ERROR_SUCCESS) return std::nullopt;
+    const RegError query = services_.RegQueryValueA(opened, buffer, &size);
+    EXPECT_EQ(services_.RegCloseKey(opened), kRegSuccess);
+    EXPECT_EQ(query, kRegSuccess) << key;
+    if (query != kRegSuccess) return std::nullopt;
     EXPECT_EQ(static_cast<std::size_t>(size), std::strlen(buffer) + 1);
     return std::string(buffer);
   }
@@ -180,15 +180,15 @@ TEST_F(ClassRegistryTest, OnlyTheTwoKindsOfKeyExist) {
         "\\shell\\open\\command", "noexec.desktop\\shell\\open"}) {
     EXPECT_EQ(Value(key), std::nullopt) << key;
   }
-  HKEY opened = 0;
-  EXPECT_EQ(services_.RegOpenKeyEx(HKEY_CLASSES_ROOT + 1, ".htm", KEY_QUERY_VALUE, &opened),
-            ERROR_FILE_NOT_FOUND);
-  EXPECT_EQ(services_.RegOpenKeyEx(HKEY_CLASSES_ROOT, nullptr, KEY_QUERY_VALUE, &opened),
-            ERROR_FILE_NOT_FOUND);
+  RegKey opened = 0;
+  EXPECT_EQ(services_.RegOpenKeyExA(kClassesRoot + 1, ".htm", kKeyQueryValue, &opened),
+            kRegFileNotFound);
+  EXPECT_EQ(services_.RegOpenKeyExA(kClassesRoot, nullptr, kKeyQueryValue, &opened),
+            kRegFileNotFound);
   char buffer[8];
   long size = sizeof buffer;
-  EXPECT_EQ(services_.RegQueryValue(12345, buffer, &size), ERROR_INVALID_HANDLE);
-  EXPECT_EQ(services_.RegCloseKey(12345), ERROR_INVALID_HANDLE);
+  EXPECT_EQ(services_.RegQueryValueA(12345, buffer, &size), kRegInvalidHandle);
+  EXPECT_EQ(services_.RegCloseKey(12345), kRegInvalidHandle);
 }
 
 TEST_F(ClassRegistryTest, ValuesLongerThanTheBufferFailWithoutOverflow) {
@@ -200,25 +200,25 @@ TEST_F(ClassRegistryTest, ValuesLongerThanTheBufferFailWithoutOverflow) {
   WriteEntry(apps("share1") / "long.desktop", "p " + padding(260) + " %u");
   EXPECT_EQ(OpenCommand("fits.desktop"), "p " + padding(259) + " \"%1\"");
 
-  HKEY opened = 0;
-  ASSERT_EQ(services_.RegOpenKeyEx(HKEY_CLASSES_ROOT, "long.desktop\\shell\\open\\command",
-                                   KEY_QUERY_VALUE, &opened),
-            ERROR_SUCCESS);
+  RegKey opened = 0;
+  ASSERT_EQ(services_.RegOpenKeyExA(kClassesRoot, "long.desktop\\shell\\open\\command",
+                                    kKeyQueryValue, &opened),
+            kRegSuccess);
   char buffer[kCallerBuffer + 64];
   std::memset(buffer, 'G', sizeof buffer);
   long size = kCallerBuffer;
-  EXPECT_EQ(services_.RegQueryValue(opened, buffer, &size), ERROR_MORE_DATA);
+  EXPECT_EQ(services_.RegQueryValueA(opened, buffer, &size), kRegMoreData);
   EXPECT_EQ(size, 261);
   EXPECT_EQ(buffer[0], '\0');  // never a cut value
   EXPECT_EQ(std::string(buffer + 1, sizeof buffer - 1), std::string(sizeof buffer - 1, 'G'));
 
   size = 0;
-  EXPECT_EQ(services_.RegQueryValue(opened, nullptr, &size), ERROR_SUCCESS);
+  EXPECT_EQ(services_.RegQueryValueA(opened, nullptr, &size), kRegSuccess);
   EXPECT_EQ(size, 261);
   std::string whole(static_cast<std::size_t>(size), 'G');
-  EXPECT_EQ(services_.RegQueryValue(opened, whole.data(), &size), ERROR_SUCCESS);
+  EXPECT_EQ(services_.RegQueryValueA(opened, whole.data(), &size), kRegSuccess);
   EXPECT_EQ(whole, "p " + padding(260) + " \"%1\"" + '\0');
-  EXPECT_EQ(services_.RegCloseKey(opened), ERROR_SUCCESS);
+  EXPECT_EQ(services_.RegCloseKey(opened), kRegSuccess);
 }
 
 TEST_F(ClassRegistryTest, HostileFilesAreSkipped) {

@@ -60,7 +60,7 @@ class ProcessTest : public ::testing::Test {
     WriteScript(bin() / name, "printf '%s\\0' \"$@\" > '" + record().string() + "'\nexit " +
                                   std::to_string(exitCode) + "\n");
   }
-  ResultCode Open(const char* target) { return System().ShellExecute("open", target, kShow); }
+  ResultCode Open(const char* target) { return System().ShellExecuteA("open", target, kShow); }
   ResultCode Start(const std::string& command, const std::string& target) {
     const std::string line = command + target;
     return System().WinExec(line.c_str(), command.size(), kShow);
@@ -113,10 +113,10 @@ TEST_F(ProcessTest, ShellOpenRefusesWithoutStartingAnything) {
   EXPECT_EQ(Open("--help"), 5);
   EXPECT_EQ(Open(""), 2);
   EXPECT_EQ(Open(nullptr), 2);
-  EXPECT_EQ(System().ShellExecute("print", "https://example.org/", kShow), 31);
+  EXPECT_EQ(System().ShellExecuteA("print", "https://example.org/", kShow), 31);
   EXPECT_FALSE(fs::exists(record()));
-  EXPECT_GT(System().ShellExecute(nullptr, "https://example.org/", kShow), 32);
-  EXPECT_GT(System().ShellExecute("OPEN", "https://example.org/", kShow), 32);
+  EXPECT_GT(System().ShellExecuteA(nullptr, "https://example.org/", kShow), 32);
+  EXPECT_GT(System().ShellExecuteA("OPEN", "https://example.org/", kShow), 32);
 }
 
 TEST_F(ProcessTest, HungOpenerCountsAsStartedAndIsReapedLater) {
@@ -151,14 +151,14 @@ TEST_F(ProcessTest, ARegisteredCommandStartsWithItsOwnWords) {
   WriteFile(folder_.path() / "data/applications/web.desktop",
             "[Desktop Entry]\nExec=browser --url=%u \"--profile=a b\"\n");
   WriteRecorder("browser", 0);
-  HKEY key = 0;
-  ASSERT_EQ(System().RegOpenKeyEx(HKEY_CLASSES_ROOT, "web.desktop\\shell\\open\\command",
-                                  KEY_QUERY_VALUE, &key),
-            ERROR_SUCCESS);
+  RegKey key = 0;
+  ASSERT_EQ(System().RegOpenKeyExA(kClassesRoot, "web.desktop\\shell\\open\\command",
+                                   kKeyQueryValue, &key),
+            kRegSuccess);
   char value[260];
   long size = sizeof value;
-  ASSERT_EQ(System().RegQueryValue(key, value, &size), ERROR_SUCCESS);
-  EXPECT_EQ(System().RegCloseKey(key), ERROR_SUCCESS);
+  ASSERT_EQ(System().RegQueryValueA(key, value, &size), kRegSuccess);
+  EXPECT_EQ(System().RegCloseKey(key), kRegSuccess);
   const std::string command(value);
   const std::string cut = command.substr(0, command.find(kTargetPlaceholder)) + " ";
   for (const std::string& target : kUnsafeTargets) {
@@ -201,10 +201,10 @@ TEST_F(ProcessTest, ManyStartsLeaveNoZombie) {
 
 class FixedAnswerServices final : public Services {
  public:
-  ResultCode ShellExecute(const char*, const char*, int) override { return 42; }
-  RegError RegOpenKeyEx(HKEY, const char*, unsigned long, HKEY*) override { return ERROR_SUCCESS; }
-  RegError RegQueryValue(HKEY, char*, long*) override { return ERROR_SUCCESS; }
-  RegError RegCloseKey(HKEY) override { return ERROR_SUCCESS; }
+  ResultCode ShellExecuteA(const char*, const char*, int) override { return 42; }
+  RegError RegOpenKeyExA(RegKey, const char*, unsigned long, RegKey*) override { return kRegSuccess; }
+  RegError RegQueryValueA(RegKey, char*, long*) override { return kRegSuccess; }
+  RegError RegCloseKey(RegKey) override { return kRegSuccess; }
   ResultCode WinExec(const char*, std::size_t, int) override { return 43; }
 };
 
@@ -213,7 +213,7 @@ TEST(Services, InstalledServicesReplaceTheDesktopsUntilRemoved) {
   FixedAnswerServices replacement;
   InstallServices(&replacement);
   EXPECT_EQ(&System(), &replacement);
-  EXPECT_EQ(System().ShellExecute("open", "x", kShow), 42);
+  EXPECT_EQ(System().ShellExecuteA("open", "x", kShow), 42);
   InstallServices(nullptr);
   EXPECT_NE(dynamic_cast<DesktopServices*>(&System()), nullptr);
 }

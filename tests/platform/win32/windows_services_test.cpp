@@ -29,16 +29,16 @@ constexpr int kShow = 1;  // SW_SHOWNORMAL
 
 // The key's default value as the link code reads it, into 260 bytes.
 std::optional<std::string> Value(const char* key) {
-  HKEY opened = 0;
-  const RegError open = System().RegOpenKeyEx(HKEY_CLASSES_ROOT, key, KEY_QUERY_VALUE, &opened);
-  if (open == ERROR_FILE_NOT_FOUND) return std::nullopt;
-  EXPECT_EQ(open, ERROR_SUCCESS) << key;
+  RegKey opened = 0;
+  const RegError open = System().RegOpenKeyExA(kClassesRoot, key, kKeyQueryValue, &opened);
+  if (open == kRegFileNotFound) return std::nullopt;
+  EXPECT_EQ(open, kRegSuccess) << key;
   char buffer[260];
   long size = sizeof buffer;
-  const RegError query = System().RegQueryValue(opened, buffer, &size);
-  EXPECT_EQ(System().RegCloseKey(opened), ERROR_SUCCESS);
-  EXPECT_EQ(query, ERROR_SUCCESS) << key;
-  if (query != ERROR_SUCCESS) return std::nullopt;
+  const RegError query = System().RegQueryValueA(opened, buffer, &size);
+  EXPECT_EQ(System().RegCloseKey(opened), kRegSuccess);
+  EXPECT_EQ(query, kRegSuccess) << key;
+  if (query != kRegSuccess) return std::nullopt;
   EXPECT_EQ(static_cast<std::size_t>(size), std::strlen(buffer) + 1);
   return std::string(buffer);
 }
@@ -49,22 +49,22 @@ TEST(WindowsClassRegistry, TheWebPageClassAndItsOpenCommand) {
   EXPECT_EQ(Value("htmlfile\\shell\\open\\command"),
             "\"C:\\windows\\system32\\winebrowser.exe\" \"%1\"");
   EXPECT_EQ(Value(".no-such-extension-vortex"), std::nullopt);
-  HKEY opened = 0;
-  EXPECT_EQ(System().RegOpenKeyEx(HKEY_CLASSES_ROOT + 1, ".htm", KEY_QUERY_VALUE, &opened),
-            ERROR_FILE_NOT_FOUND);
+  RegKey opened = 0;
+  EXPECT_EQ(System().RegOpenKeyExA(kClassesRoot + 1, ".htm", kKeyQueryValue, &opened),
+            kRegFileNotFound);
 }
 
 TEST(WindowsClassRegistry, AValueLongerThanTheBufferIsNeverWrittenPastIt) {
-  HKEY opened = 0;
-  ASSERT_EQ(System().RegOpenKeyEx(HKEY_CLASSES_ROOT, ".htm", KEY_QUERY_VALUE, &opened), ERROR_SUCCESS);
+  RegKey opened = 0;
+  ASSERT_EQ(System().RegOpenKeyExA(kClassesRoot, ".htm", kKeyQueryValue, &opened), kRegSuccess);
   char buffer[12];
   std::memset(buffer, '#', sizeof buffer);
   long size = 4;
-  EXPECT_EQ(System().RegQueryValue(opened, buffer, &size), ERROR_MORE_DATA);
+  EXPECT_EQ(System().RegQueryValueA(opened, buffer, &size), kRegMoreData);
   EXPECT_EQ(size, 9);  // "htmlfile" and its terminator
   EXPECT_EQ(std::string(buffer + 4, 8), std::string(8, '#'));
-  EXPECT_EQ(System().RegQueryValue(opened, buffer, nullptr), ERROR_INVALID_PARAMETER);
-  EXPECT_EQ(System().RegCloseKey(opened), ERROR_SUCCESS);
+  EXPECT_EQ(System().RegQueryValueA(opened, buffer, nullptr), kRegInvalidParameter);
+  EXPECT_EQ(System().RegCloseKey(opened), kRegSuccess);
 }
 
 class CommandStartTest : public ::testing::Test {
@@ -125,8 +125,8 @@ TEST_F(CommandStartTest, TheTargetArrivesAsOneUnchangedArgument) {
 TEST_F(CommandStartTest, WhatCannotStartSafelyStartsNothing) {
   EXPECT_EQ(Start("-x"), 5);
   EXPECT_EQ(Start("--remote-debugging-port=1"), 5);
-  EXPECT_EQ(System().ShellExecute("open", "-x", kShow), 5);
-  EXPECT_EQ(System().ShellExecute("open", "", kShow), 2);
+  EXPECT_EQ(System().ShellExecuteA("open", "-x", kShow), 5);
+  EXPECT_EQ(System().ShellExecuteA("open", "", kShow), 2);
   // A quote left open before the target would take the target into it.
   const std::string openQuote = command_ + "\"x";
   EXPECT_EQ(System().WinExec((openQuote + " y").c_str(), openQuote.size() + 1, kShow), 2);
@@ -140,7 +140,7 @@ TEST_F(CommandStartTest, WhatCannotStartSafelyStartsNothing) {
 TEST_F(CommandStartTest, AMissingProgramOrFileHasTheFileNotFoundCode) {
   const std::string missing = "no-such-program-vortex.exe x";
   EXPECT_EQ(System().WinExec(missing.c_str(), missing.size() - 1, kShow), 2);
-  EXPECT_EQ(System().ShellExecute("open", "C:\\no\\such\\file.vortex", kShow), 2);
+  EXPECT_EQ(System().ShellExecuteA("open", "C:\\no\\such\\file.vortex", kShow), 2);
 }
 
 }  // namespace
