@@ -11,13 +11,12 @@
 namespace shedding {
 namespace {
 
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+// ' ', or one of '\t', '\n', '\v', '\f' and '\r', which stand together in ASCII.
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::uint64_t DigitValue(char c) { return static_cast<std::uint64_t>(c - '0'); }
+std::uint64_t DigitValue(char c) { return static_cast<unsigned char>(c) - std::uint64_t{'0'}; }
 
 // A written exponent stops growing here: far beyond any double's decimal
 // exponent, and far from overflowing.
@@ -51,7 +50,10 @@ SHEDDING_ALWAYS_INLINE DecimalPrefix Scanned(std::string_view text) {
     for (; at < end && IsDigit(*at); ++at) significand = significand * 10 + DigitValue(*at);
     prefix.fractionDigits = std::string_view(fractionStart, static_cast<std::size_t>(at - fractionStart));
   }
-  if (prefix.integerDigits.empty() && prefix.fractionDigits.empty()) return DecimalPrefix{};
+  if (prefix.integerDigits.empty() && prefix.fractionDigits.empty()) {
+    prefix.negative = false;  // no number: +0
+    return prefix;  // one object returned on every path, so that it stays in registers
+  }
 
   // An exponent counts only when at least one digit follows the 'e' and its sign.
   if (at < end && (*at == 'e' || *at == 'E')) {
@@ -110,8 +112,9 @@ bool IsBeyondLargest(const DecimalPrefix& prefix) {
 }
 
 // Every prefix the fast path leaves, by std::from_chars; kept out of line,
-// so that the common path pays nothing for it.
-SHEDDING_NOINLINE double SlowlyConverted(const DecimalPrefix& prefix) {
+// so that the common path pays nothing for it (taken by value, so that the
+// record needs no place in memory there).
+SHEDDING_NOINLINE double SlowlyConverted(DecimalPrefix prefix) {
   double magnitude = 0.0;
   const auto result = std::from_chars(
       prefix.unsignedText.data(), prefix.unsignedText.data() + prefix.unsignedText.size(), magnitude);

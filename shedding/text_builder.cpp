@@ -17,29 +17,43 @@ constexpr int kDefaultPrecision = 6;
 
 }  // namespace
 
-void TextBuilder::AppendFigure(double value, bool claimed, FigureFormat format) {
-  if (!claimed) return Append(kNotClaimed);
-  switch (format) {
-    case FigureFormat::FourDigits: return AppendGeneral(value, 0, 4);
-    case FigureFormat::ThreeDigits: return AppendGeneral(value, 0, 3);
-    case FigureFormat::Strouhal: return AppendFixed(value, kStrouhalTextWidth, kStrouhalTextDecimals);
-  }
-}
-
 // The exact decimal code writes straight into the buffer; what it leaves
 // (zero, subnormals, NaN, infinities, far magnitudes) goes to std::to_chars.
-void TextBuilder::AppendNumber(double value, std::chars_format format, int width, int precision) {
+// Inlined into each caller below, so that a constant format and width fold in.
+SHEDDING_ALWAYS_INLINE void TextBuilder::AppendNumber(double value, std::chars_format format, int width,
+                                                      int precision) {
   if (buffer_.size() - used_ < kExactDecimalCapacity) Flush();
   char* const at = buffer_.data() + used_;
   const std::size_t length =
       format == std::chars_format::fixed ? ExactFixed(value, precision, at) : ExactGeneral(value, precision, at);
   if (length == 0) return AppendConverted(value, format, width, precision);
-  if (width <= 0 || length >= static_cast<std::size_t>(width)) {
-    used_ += length;
-    return;
+  used_ += length;
+  if (width > 0 && length < static_cast<std::size_t>(width)) AlignLast(length, width);
+}
+
+void TextBuilder::AppendGeneral(double value, int width, int precision) {
+  AppendNumber(value, std::chars_format::general, width, precision);
+}
+
+void TextBuilder::AppendFixed(double value, int width, int precision) {
+  AppendNumber(value, std::chars_format::fixed, width, precision);
+}
+
+void TextBuilder::AppendFigure(double value, bool claimed, FigureFormat format) {
+  if (!claimed) return Append(kNotClaimed);
+  switch (format) {
+    case FigureFormat::FourDigits: return AppendNumber(value, std::chars_format::general, 0, 4);
+    case FigureFormat::ThreeDigits: return AppendNumber(value, std::chars_format::general, 0, 3);
+    case FigureFormat::Strouhal:
+      return AppendNumber(value, std::chars_format::fixed, kStrouhalTextWidth, kStrouhalTextDecimals);
   }
-  char written[kExactDecimalCapacity];  // taken out, to go behind its padding
-  std::memcpy(written, at, length);
+}
+
+// The last length characters written, moved behind the spaces that pad them to width.
+SHEDDING_NOINLINE void TextBuilder::AlignLast(std::size_t length, int width) {
+  char written[kExactDecimalCapacity];
+  used_ -= length;
+  std::memcpy(written, buffer_.data() + used_, length);
   AppendAligned(std::string_view(written, length), width);
 }
 

@@ -38,12 +38,8 @@ class TextBuilder {
 
   // printf's "%<width>.<precision>g" and "%<width>.<precision>f" in the "C"
   // locale; a width of 0 pads nothing.
-  void AppendGeneral(double value, int width, int precision) {
-    AppendNumber(value, std::chars_format::general, width, precision);
-  }
-  void AppendFixed(double value, int width, int precision) {
-    AppendNumber(value, std::chars_format::fixed, width, precision);
-  }
+  void AppendGeneral(double value, int width, int precision);
+  void AppendFixed(double value, int width, int precision);
 
   // A figure's value as shown ("1.051"), "n/a" when not claimed.
   void AppendFigure(double value, bool claimed, FigureFormat format);
@@ -54,6 +50,7 @@ class TextBuilder {
  private:
   void AppendNumber(double value, std::chars_format format, int width, int precision);
   void AppendConverted(double value, std::chars_format format, int width, int precision);
+  void AlignLast(std::size_t length, int width);
   void AppendAligned(std::string_view written, int width);
   void AppendLong(std::string_view piece);
 
