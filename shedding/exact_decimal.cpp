@@ -25,10 +25,12 @@ constexpr int kExponentBias = 1023;  // value = 1.f * 2^(biased - 1023) for norm
 constexpr int kIntegerExponentBias = kExponentBias + kMantissaBits;  // value = f * 2^(biased - 1075), f an integer
 constexpr int kBiasedExponentOfNonFinite = 0x7FF;  // all exponent bits set: infinity or NaN
 
-// floor(e * log10(2)) as (e * 78913) >> 18, since 78913 / 2^18 = 0.3010292...
-// lies just below log10(2) = 0.3010299...; the same integer approximation as
-// Ryu's log10Pow2 (U. Adams, "Ryu: fast float-to-string conversion", PLDI
-// 2018). Its estimate may be one low, which the caller corrects.
+// floor(e * log10(2)) as (e * 78913) >> 18: 78913 / 2^18 = 0.3010292...
+// lies just below log10(2) = 0.3010299..., close enough that the floor is
+// exact for every binary exponent of a double (checked in exact rational
+// arithmetic for |e| <= 1100). The same
+// approximation as log10Pow2 in U. Adams, "Ryu: fast float-to-string
+// conversion", PLDI 2018 (cited from memory, not re-read here).
 constexpr int kLog10Of2Numerator = 78913;
 constexpr int kLog10Of2Shift = 18;
 
