@@ -54,12 +54,16 @@ template <std::size_t N>
 std::optional<std::array<double, N>> RowNumbers(std::string_view row) {
   std::array<double, N> numbers;
   for (std::size_t field = 0; field < N; ++field) {
-    const std::size_t comma = row.find(',');
-    const bool last = field + 1 == N;
-    if (last != (comma == std::string_view::npos)) return std::nullopt;
-    const std::optional<double> number = shedding::NumberInText(row.substr(0, comma));
+    // A number never holds a comma, so it is read from the rest of the row,
+    // and only what follows it is searched for the field's end.
+    std::size_t length = 0;
+    const std::optional<double> number = shedding::NumberInText(row, length);
     if (!number) return std::nullopt;
     numbers[field] = *number;
+    row.remove_prefix(length);
+    const std::size_t comma = !row.empty() && row.front() == ',' ? 0 : row.find(',');
+    const bool last = field + 1 == N;
+    if (last != (comma == std::string_view::npos)) return std::nullopt;
     if (!last) row.remove_prefix(comma + 1);
   }
   return numbers;

@@ -139,8 +139,14 @@ double TextToNumber(std::string_view text) {
 }
 
 std::optional<double> NumberInText(std::string_view text) {
+  std::size_t length = 0;
+  return NumberInText(text, length);
+}
+
+std::optional<double> NumberInText(std::string_view text, std::size_t& length) {
   const DecimalPrefix prefix = Scanned(text);
   if (prefix.unsignedText.empty()) return std::nullopt;
+  length = static_cast<std::size_t>(prefix.unsignedText.data() + prefix.unsignedText.size() - text.data());
   return Converted(prefix);
 }
 

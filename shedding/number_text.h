@@ -3,6 +3,7 @@
 // directions ignore the process locale: a German desktop still types "0.2"
 // and still sees "0.1".
 
+#include <cstddef>
 #include <limits>
 #include <optional>
 #include <string>
@@ -22,6 +23,10 @@ double TextToNumber(std::string_view text);
 // The same reading, but nothing for a text without a decimal prefix (empty,
 // blank, a word): for a field where 0 would be a plausible value.
 std::optional<double> NumberInText(std::string_view text);
+
+// The same, and the length of text up to the number's end (white space
+// before it included): where a row's next field separator should follow.
+std::optional<double> NumberInText(std::string_view text, std::size_t& length);
 
 // NaN for a text without a number, which every range check then rejects.
 inline double NumberOrNaN(std::string_view text) {
