@@ -74,22 +74,28 @@ std::vector<std::string> RandomTexts() {
   return texts;
 }
 
-// strtod's number, or nothing where it converts no text (mingw-w64's strtod
-// gives -0 after a "-", C's gives +0).
-std::optional<double> Strtod(const std::string& text) {
+// strtod's number and the length of text it takes, or nothing where it
+// converts no text (mingw-w64's strtod gives -0 after a "-", C's gives +0).
+std::optional<double> Strtod(const std::string& text, std::size_t& length) {
   char* end = nullptr;
   const double value = std::strtod(text.c_str(), &end);
-  return end == text.c_str() ? std::nullopt : std::optional(value);
+  length = static_cast<std::size_t>(end - text.c_str());
+  return length == 0 ? std::nullopt : std::optional(value);
 }
 
 TEST(TextToNumber, AgreesWithStrtodOnEveryDecimalText) {
   for (const std::vector<std::string>& texts : {kCornerTexts, RandomTexts()}) {
     for (const std::string& text : texts) {
-      const std::optional<double> expected = Strtod(text);
+      std::size_t expectedLength = 0;
+      const std::optional<double> expected = Strtod(text, expectedLength);
       ExpectSameBits(expected.value_or(0.0), TextToNumber(text), text);
-      const std::optional<double> found = NumberInText(text);
+      std::size_t length = 0;
+      const std::optional<double> found = NumberInText(text, length);
       ASSERT_EQ(expected.has_value(), found.has_value()) << "text \"" << text << "\"";
-      if (found) ExpectSameBits(*expected, *found, text);
+      if (found) {
+        ExpectSameBits(*expected, *found, text);
+        EXPECT_EQ(expectedLength, length) << "text \"" << text << "\"";
+      }
     }
   }
 }
