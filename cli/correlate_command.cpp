@@ -26,8 +26,13 @@ int RunCorrelate(const Invocation& invocation) {
 
 int RunCorrelateRows() {
   const bool readAll = AnswerEachRow(stdin, stdout, [](std::string_view row, shedding::TextBuilder& line) {
-    line.AppendFixed(shedding::StrouhalFromReynolds(shedding::TextToNumber(row)), shedding::kStrouhalTextWidth,
-                     shedding::kStrouhalTextDecimals);
+    const auto reynolds = RowNumbers<1>(row);
+    if (reynolds) {
+      line.AppendFixed(shedding::StrouhalFromReynolds((*reynolds)[0]), shedding::kStrouhalTextWidth,
+                       shedding::kStrouhalTextDecimals);
+    } else {
+      line.Append(kInputError);
+    }
   });
   if (!readAll) {
     std::fputs("strouhal: cannot read standard input\n", stderr);

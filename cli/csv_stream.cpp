@@ -7,6 +7,8 @@ namespace {
 // starting a thread for each block costs next to nothing.
 constexpr std::size_t kBlockSize = std::size_t{1} << 18;
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 }  // namespace
 
 BlockReader::BlockReader(std::FILE* input) : input_(input) {}
@@ -20,6 +22,8 @@ bool BlockReader::Next(std::string& block) {
     const std::size_t read = std::fread(block.data() + start, 1, kBlockSize, input_);
     block.resize(start + read);
     exhausted_ = read == 0;
+    if (atStart_ && std::string_view(block).starts_with(kByteOrderMark)) block.erase(0, kByteOrderMark.size());
+    atStart_ = false;
     // Whatever follows the last line end waits for the rest of its line.
     const std::size_t lastNewline = std::string_view(block).substr(start).rfind('\n');
     if (lastNewline != std::string_view::npos) {

@@ -3,24 +3,32 @@
 // lines and the blocks answered on threads of their own, so that a batch
 // uses every core; their answers are written in input order.
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <deque>
 #include <future>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "shedding/number_text.h"
 #include "shedding/text_builder.h"
 
 namespace cli {
+
+// The answer to a row that is not a valid input, as the single commands say it.
+inline constexpr std::string_view kInputError = "Input Error";
 
 class BlockReader {
  public:
   explicit BlockReader(std::FILE* input);
 
   // The next lines of input, each with its "\n" (the input's last line may
-  // have none), into block; false once the input is used up.
+  // have none), into block; false once the input is used up. A UTF-8
+  // byte-order mark at the start of the input (spreadsheets write one) is
+  // left out.
   bool Next(std::string& block);
   bool Failed() const;
 
@@ -28,6 +36,7 @@ class BlockReader {
   std::FILE* input_;
   std::string pending_;  // read, but not yet a whole line
   bool exhausted_ = false;
+  bool atStart_ = true;
 };
 
 // Nothing but white space: rows almost never are, and the first character tells.
@@ -36,6 +45,28 @@ inline bool IsBlank(std::string_view line) {
     if (c != ' ' && c != '\t' && c != '\v' && c != '\f' && c != '\r') return false;
   }
   return true;
+}
+
+// The numbers of a row of exactly N comma-separated fields, each read as
+// TextToNumber reads it; nothing if the row has another number of fields or
+// a field holds no number at all (a header's word, an empty field).
+template <std::size_t N>
+std::optional<std::array<double, N>> RowNumbers(std::string_view row) {
+  std::array<double, N> numbers;
+  for (std::size_t field = 0; field < N; ++field) {
+    // A number never holds a comma, so it is read from the rest of the row,
+    // and only what follows it is searched for the field's end.
+    std::size_t length = 0;
+    const std::optional<double> number = shedding::NumberInText(row, length);
+    if (!number) return std::nullopt;
+    numbers[field] = *number;
+    row.remove_prefix(length);
+    const std::size_t comma = !row.empty() && row.front() == ',' ? 0 : row.find(',');
+    const bool last = field + 1 == N;
+    if (last != (comma == std::string_view::npos)) return std::nullopt;
+    if (!last) row.remove_prefix(comma + 1);
+  }
+  return numbers;
 }
 
 // Each line of block without its "\n" or "\r\n".

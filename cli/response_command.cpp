@@ -17,22 +17,15 @@ namespace {
 using shedding::ResponseField;
 using shedding::ResponseInputError;
 
-constexpr std::string_view kInputError = "Input Error";
 constexpr std::string_view kCsvHeader =
     "B,H,FN,ME,DS,VM,zeta,Sc,Ks,vcrit,Re,clat,Lj/b,Kw,K,yF_max,yF_max/b,Fw,M_base,N,eurocode,correlation\n";
 // A row's figures start at the damping ratio: those before it echo the row.
 constexpr auto kFirstRowFigure = static_cast<std::size_t>(shedding::ResponseFigureId::DampingRatio);
 constexpr std::size_t kRowFields = 6;
 
-// Whether the text starts (after white space) with a number as TextToNumber
-// reads it: text without one would read as 0, which may pass a check.
-bool HoldsNumber(std::string_view text) {
-  std::size_t i = text.find_first_not_of(" \t\n\v\f\r");
-  if (i == std::string_view::npos) return false;
-  if (text[i] == '+' || text[i] == '-') ++i;
-  if (i < text.size() && text[i] == '.') ++i;
-  return i < text.size() && text[i] >= '0' && text[i] <= '9';
-}
+// Whether the text starts (after white space) with a number: text without
+// one would read as 0, which may pass a check.
+bool HoldsNumber(std::string_view text) { return shedding::NumberInText(text).has_value(); }
 
 struct TypedValue {
   ResponseField field;
@@ -116,7 +109,7 @@ constexpr std::array<VerdictLine, 5> kVerdictLines = {{
 
 void PrintPlain(const shedding::ResponseResult& result) {
   for (const shedding::ResponseFigure& figure : result.figures) {
-    std::printf("%.*s: %s\n", static_cast<int>(figure.label.size()), figure.label.data(), figure.Text().c_str());
+    std::printf("%.*s: %s\n", static_cast<int>(figure.label.size()), figure.label.data(), shedding::FormatFigure(figure.value, figure.claimed, figure.format).c_str());
   }
   for (const VerdictLine& line : kVerdictLines) {
     const shedding::PlainVerdict& verdict = result.*(line.verdict);
@@ -156,15 +149,9 @@ void PrintJson(const ResponseOptions& options, const shedding::ResponseCase& c, 
 // A B,H,FN,ME,DS,VM row as the case it gives, or nothing if it has not
 // exactly six fields, each holding a number.
 std::optional<shedding::ResponseCase> RowCase(std::string_view row, const ResponseOptions& options) {
-  std::array<double, kRowFields> values{};
-  for (std::size_t i = 0; i < kRowFields; ++i) {
-    const std::size_t comma = row.find(',');
-    if ((comma == std::string_view::npos) != (i + 1 == kRowFields)) return std::nullopt;
-    const std::string_view field = row.substr(0, comma);
-    if (!HoldsNumber(field)) return std::nullopt;
-    values[i] = shedding::TextToNumber(field);
-    row.remove_prefix(comma == std::string_view::npos ? row.size() : comma + 1);
-  }
+  const auto numbers = RowNumbers<kRowFields>(row);
+  if (!numbers) return std::nullopt;
+  const std::array<double, kRowFields>& values = *numbers;
   shedding::ResponseCase c;
   c.units = options.units;
   c.support = options.support;
@@ -180,7 +167,8 @@ std::optional<shedding::ResponseCase> RowCase(std::string_view row, const Respon
 
 void AppendRowAnswer(shedding::TextBuilder& line, const shedding::ResponseResult& result) {
   for (std::size_t i = kFirstRowFigure; i < result.figures.size(); ++i) {
-    if (result.figures[i].claimed) result.figures[i].AppendText(line);
+    const shedding::ResponseFigure& figure = result.figures[i];
+    if (figure.claimed) line.AppendFigure(figure.value, figure.claimed, figure.format);
     line.Append(',');
   }
   line.Append(result.eurocode.key);

@@ -19,7 +19,6 @@ namespace {
 using shedding::ScreeningField;
 using shedding::ScreeningInputError;
 
-constexpr std::string_view kInputError = "Input Error";
 constexpr std::string_view kCsvHeader =
     "V,D,FN,Re,St,fs,fs/fn,Vr,Vcrit,V_lock_in_low,V_lock_in_high,lock_in,eurocode,viv_ranges\n";
 constexpr std::size_t kFirstRowFigure = 1;  // rows leave out nu, which the whole batch shares
@@ -33,7 +32,8 @@ shedding::ScreeningConditions ConditionsOf(const Invocation& invocation) {
   shedding::ScreeningConditions conditions;
   conditions.units = invocation.units;
   conditions.fluid = options.fluid;
-  conditions.temperature = NumberOf(options.temperature, 0.0);
+  // 0 deg is a plausible temperature, so text without a number must fail its range check.
+  conditions.temperature = options.temperature ? shedding::NumberOrNaN(*options.temperature) : 0.0;
   conditions.viscosity = NumberOf(options.viscosity, 0.0);
   conditions.bandLow = NumberOf(options.bandLow, shedding::kDefaultBandLow);
   conditions.bandHigh = NumberOf(options.bandHigh, shedding::kDefaultBandHigh);
@@ -62,7 +62,8 @@ int ReportInputError(const ScreeningInputError& error, const ScreenOptions& opti
 
 void PrintPlain(const shedding::ScreeningResult& result) {
   for (const shedding::ScreeningFigure& figure : result.figures) {
-    std::printf("%.*s: %s\n", static_cast<int>(figure.label.size()), figure.label.data(), figure.Text().c_str());
+    std::printf("%.*s: %s\n", static_cast<int>(figure.label.size()), figure.label.data(),
+                shedding::FormatFigure(figure.value, figure.claimed, figure.format).c_str());
   }
   const auto line = [](const char* name, const shedding::PlainVerdict& verdict) {
     std::printf("%s: %.*s\n", name, static_cast<int>(verdict.text.size()), verdict.text.data());
@@ -102,21 +103,11 @@ void PrintJson(const Invocation& invocation, const shedding::LockInScreening& sc
   std::fwrite(json.data(), 1, json.size(), stdout);
 }
 
-// The three fields of a V,D,FN row, or nothing if it has not exactly three.
-std::optional<shedding::ScreeningCase> CaseOf(std::string_view row) {
-  const std::size_t first = row.find(',');
-  if (first == std::string_view::npos) return std::nullopt;
-  const std::size_t second = row.find(',', first + 1);
-  if (second == std::string_view::npos || row.find(',', second + 1) != std::string_view::npos) return std::nullopt;
-  return shedding::ScreeningCase{shedding::TextToNumber(row.substr(0, first)),
-                                 shedding::TextToNumber(row.substr(first + 1, second - first - 1)),
-                                 shedding::TextToNumber(row.substr(second + 1))};
-}
-
 // Re,St,...,viv_ranges of a screened row; a figure not claimed stays empty.
 void AppendRowFigures(shedding::TextBuilder& answer, const shedding::ScreeningResult& result) {
   for (std::size_t i = kFirstRowFigure; i < result.figures.size(); ++i) {
-    if (result.figures[i].claimed) result.figures[i].AppendText(answer);
+    const shedding::ScreeningFigure& figure = result.figures[i];
+    if (figure.claimed) answer.AppendFigure(figure.value, figure.claimed, figure.format);
     answer.Append(',');
   }
   answer.Append(result.lockIn.key);
@@ -164,8 +155,8 @@ int RunScreenRows(const Invocation& invocation) {
   std::fwrite(kCsvHeader.data(), 1, kCsvHeader.size(), stdout);
   const bool readAll = AnswerEachRow(stdin, stdout, [&screening, result = shedding::ScreeningResult{}](
                                                          std::string_view row, shedding::TextBuilder& line) mutable {
-    const auto cylinder = CaseOf(row);
-    if (!cylinder || screening.Screen(*cylinder, result)) {
+    const auto fields = RowNumbers<3>(row);  // V,D,FN
+    if (!fields || screening.Screen({(*fields)[0], (*fields)[1], (*fields)[2]}, result)) {
       line.Append(kInputError);
     } else {
       AppendRowFigures(line, result);

@@ -16,8 +16,6 @@ namespace {
 
 using shedding::kSlotCount;
 
-constexpr std::string_view kInputError = "Input Error";
-
 std::string_view WithoutLeadingSpaces(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   return first == std::string_view::npos ? std::string_view{} : text.substr(first);
@@ -29,18 +27,6 @@ shedding::ShedInputs Converted(const std::array<std::string_view, kSlotCount>& t
     inputs[slot] = shedding::TextToNumber(texts[slot]);
   }
   return inputs;
-}
-
-std::optional<std::array<std::string_view, kSlotCount>> SplitFields(std::string_view row) {
-  std::array<std::string_view, kSlotCount> fields;
-  for (std::size_t field = 0; field < fields.size(); ++field) {
-    const std::size_t comma = row.find(',');
-    const bool last = field + 1 == fields.size();
-    if (last != (comma == std::string_view::npos)) return std::nullopt;
-    fields[field] = row.substr(0, comma);
-    if (!last) row.remove_prefix(comma + 1);
-  }
-  return fields;
 }
 
 }  // namespace
@@ -67,11 +53,11 @@ int RunSolve(const Invocation& invocation) {
 int RunSolveRows(const Invocation& invocation) {
   const int digits = shedding::ResultDigits(invocation.analysis);
   const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row, shedding::TextBuilder& line) {
-    const auto fields = SplitFields(row);
+    const auto inputs = RowNumbers<kSlotCount>(row);
     const shedding::ShedOutcome outcome =
-        fields ? shedding::SolveSheddingValue(invocation.analysis, Converted(*fields)) : shedding::ShedOutcome{};
+        inputs ? shedding::SolveSheddingValue(invocation.analysis, *inputs) : shedding::ShedOutcome{};
     if (outcome.solved) {
-      line.AppendGeneral(outcome.value, digits);  // as the single solve's text, unpadded
+      line.AppendGeneral(outcome.value, 0, digits);  // as the single solve's text, unpadded
     } else {
       line.Append(kInputError);
     }

@@ -63,7 +63,8 @@ Commands:
 
   correlate --csv
       Reads one Reynolds number a line from standard input and writes
-      RE,RESULT for each. Blank lines are skipped.
+      RE,RESULT for each. Blank lines are skipped; a row that is not one
+      field holding a number is an Input Error.
 
   labels FOR
       Prints the labels of V1, V2 and V3 for FOR, one a line.

@@ -39,7 +39,8 @@ std::string ChartDescription(const shedding::ScreeningResult& result, const shed
     return text + operating + ", lies below the onset of periodic shedding.";
   }
   if (low.claimed && high.claimed) {
-    text += "Lock-in is expected between " + low.Text() + " and " + high.Text() + unit + ". ";
+    text += "Lock-in is expected between " + shedding::FormatFigure(low.value, low.claimed, low.format) + " and " +
+            shedding::FormatFigure(high.value, high.claimed, high.format) + unit + ". ";
   }
   return text + operating + ", lies " + (result.verdict == shedding::LockInVerdict::LockIn ? "inside" : "outside") +
          " the lock-in band.";
@@ -139,7 +140,7 @@ void CScreeningDlg::ShowResult(const shedding::ScreeningResult& result, shedding
   for (std::size_t row = 0; row < figureLabels.size(); ++row) {
     const shedding::ScreeningFigure& figure = result.figures[row];
     figureLabels[row].SetWindowText(std::string(figure.label).c_str());
-    figureValues[row].SetWindowText(figure.Text().c_str());
+    figureValues[row].SetWindowText(shedding::FormatFigure(figure.value, figure.claimed, figure.format).c_str());
   }
   verdict.SetWindowText(
       (std::string(result.lockIn.text) + "\n" + std::string(result.eurocode.text) + "\n" + std::string(result.vivRanges.text))
@@ -175,7 +176,8 @@ void CScreeningDlg::OnOK() {
   conditions.units = static_cast<shedding::UnitSystem>(unitsList.GetCurSel());
   if (const int fluid = fluidList.GetCurSel(); fluid != kOtherFluid) {
     conditions.fluid = shedding::kFluids[static_cast<std::size_t>(fluid)];
-    conditions.temperature = number(temperatureInput);
+    // 0 deg is a plausible temperature, so text without a number must fail its range check.
+    conditions.temperature = shedding::NumberOrNaN(temperatureInput.GetWindowText().str());
   } else {
     conditions.viscosity = number(viscosityInput);
   }

@@ -23,6 +23,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -96,6 +97,9 @@ bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 double NumberOf(std::string_view text) {
   const double number = shedding::TextToNumber(text);
   Check(SameBits(number, AtofReference(text)), "TextToNumber is atof in the C locale");
+  const std::optional<double> found = shedding::NumberInText(text);
+  Check(found ? SameBits(*found, number) : SameBits(number, 0.0),
+        "NumberInText reads as TextToNumber, and finds nothing only where that gives +0");
   return number;
 }
 
@@ -204,7 +208,7 @@ void CheckFormats(double value, int width, int precision) {
 // The exact-integer and binary64 shortcuts decide each rounding on their
 // own, so every precision they take (up to 17 digits) is checked, on the
 // value and on its neighbours, where a rounding boundary is most likely to
-// be misjudged; and appending writes the same text after what is there.
+// be misjudged; and a TextBuilder writes the same text after what is there.
 void CheckEveryShortPrecision(double value) {
   constexpr int kMostShortcutDigits = 17;
   const double infinity = std::numeric_limits<double>::infinity();
@@ -213,18 +217,13 @@ void CheckEveryShortPrecision(double value) {
       CheckFormats(nearby, 0, precision);
     }
   }
-  std::string appended = "x,";
-  shedding::AppendGeneral(appended, value, 12, 4);
-  shedding::AppendFixed(appended, value, 5, 3);
-  Check(appended == "x," + PrintfReference('g', value, 12, 4) + PrintfReference('f', value, 5, 3),
-        "AppendGeneral and AppendFixed append what FormatGeneral and FormatFixed return");
   std::string built = "x,";
   {
     shedding::TextBuilder text(built);
-    text.AppendGeneral(value, 4);
+    text.AppendGeneral(value, 12, 4);
     text.AppendFixed(value, 5, 3);
   }
-  Check(built == "x," + PrintfReference('g', value, 0, 4) + PrintfReference('f', value, 5, 3),
+  Check(built == "x," + PrintfReference('g', value, 12, 4) + PrintfReference('f', value, 5, 3),
         "a TextBuilder writes what printf writes");
 }
 

@@ -6,17 +6,39 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
+
+#include "shedding/compiler_extensions.h"
 
 namespace shedding {
 namespace {
 
-__extension__ typedef unsigned __int128 Wide;
+using Wide = UInt128;
 
 constexpr int kMaximumDigits = 17;
 constexpr int kLargestPowerUp = 22;  // f * 10^22 < 2^127 for any 53-bit f
 constexpr int kLargestPowerDown = 19;
+
+// IEEE 754 binary64: 52 stored significand bits below 11 exponent bits.
 constexpr int kMantissaBits = 52;
-constexpr int kExponentBias = 1075;  // value = f * 2^(biased - 1075) for normal numbers
+constexpr int kExponentBias = 1023;  // value = 1.f * 2^(biased - 1023) for normal numbers
+constexpr int kIntegerExponentBias = kExponentBias + kMantissaBits;  // value = f * 2^(biased - 1075), f an integer
+constexpr int kBiasedExponentOfNonFinite = 0x7FF;  // all exponent bits set: infinity or NaN
+
+// floor(e * log10(2)) as (e * 78913) >> 18: 78913 / 2^18 = 0.3010292...
+// lies just below log10(2) = 0.3010299..., close enough that the floor is
+// exact for every binary exponent of a double (checked in exact rational
+// arithmetic for |e| <= 1100). The same
+// approximation as log10Pow2 in U. Adams, "Ryu: fast float-to-string
+// conversion", PLDI 2018 (cited from memory, not re-read here).
+constexpr int kLog10Of2Numerator = 78913;
+constexpr int kLog10Of2Shift = 18;
+
+// Below 2^53 every integer is a double, and the difference of two is exact.
+constexpr double kLargestExactInteger = 0x1p53;
+// The product of a magnitude with the nearest double to 10^scale lies within
+// two roundings of the exact value: less than 2^-51 of it together.
+constexpr double kTwoRoundings = 0x1p-51;
 
 constexpr std::array<Wide, kLargestPowerUp + 1> kPowersOfTen = [] {
   std::array<Wide, kLargestPowerUp + 1> powers{};
@@ -62,11 +84,11 @@ constexpr std::uint64_t HalfToEven(std::uint64_t whole, int half) {
 bool QuicklyRounded(double magnitude, int scale, std::uint64_t& rounded) {
   if (scale < -kLargestScaling || scale > kLargestScaling) return false;
   const double scaled = magnitude * kScalings[static_cast<std::size_t>(scale + kLargestScaling)];
-  if (!(scaled < 0x1p53)) return false;
+  if (!(scaled < kLargestExactInteger)) return false;
   const auto whole = static_cast<std::uint64_t>(scaled);
   const double fraction = scaled - static_cast<double>(whole);  // exact below 2^53
   const double fromHalf = fraction - 0.5;
-  if (std::fabs(fromHalf) <= scaled * 0x1p-51) return false;
+  if (std::fabs(fromHalf) <= scaled * kTwoRoundings) return false;
   rounded = whole + (fromHalf > 0 ? 1 : 0);  // no branch: either way is as likely
   return true;
 }
@@ -81,12 +103,12 @@ int HalfOf(Wide remainder, Wide divisor) {
 // below 2^53, so magnitude * 10^scale splits into a whole part and a
 // remainder in 128 bits for every scale and exponent reached here. Rarely
 // needed, so kept out of the common path.
-[[gnu::noinline]] bool ExactlyRounded(double magnitude, int scale, std::uint64_t& rounded) {
+SHEDDING_NOINLINE bool ExactlyRounded(double magnitude, int scale, std::uint64_t& rounded) {
   const auto bits = std::bit_cast<std::uint64_t>(magnitude);
   const auto biased = static_cast<int>(bits >> kMantissaBits);
-  if (biased == 0 || biased >= 0x7FF) return false;  // zero, subnormal, infinity, NaN
+  if (biased == 0 || biased >= kBiasedExponentOfNonFinite) return false;  // zero, subnormal, infinity, NaN
   const std::uint64_t f = (bits & ((std::uint64_t{1} << kMantissaBits) - 1)) | (std::uint64_t{1} << kMantissaBits);
-  const int e = biased - kExponentBias;
+  const int e = biased - kIntegerExponentBias;
   Wide whole = 0;
   int half = -1;
   if (scale >= 0) {
@@ -124,11 +146,11 @@ inline bool RoundedAt(double magnitude, int scale, std::uint64_t& rounded) {
 
 // The value to `precision` significant digits: digits has exactly that many.
 // Always inlined, as General below, so that a constant precision folds in.
-[[gnu::always_inline]] inline bool Significant(double magnitude, int precision, Rounded& result) {
-  if (!(magnitude >= 0x1p-1022 && magnitude <= 0x1.fffffffffffffp1023)) return false;
+SHEDDING_ALWAYS_INLINE bool Significant(double magnitude, int precision, Rounded& result) {
+  if (!(magnitude >= std::numeric_limits<double>::min() && magnitude <= std::numeric_limits<double>::max())) return false;
   // floor(log10) of the value is this estimate or one above it.
-  const int binaryExponent = static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> kMantissaBits) - 1023;
-  const int estimate = (binaryExponent * 78913) >> 18;  // floor(binaryExponent * log10(2))
+  const int binaryExponent = static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> kMantissaBits) - kExponentBias;
+  const int estimate = (binaryExponent * kLog10Of2Numerator) >> kLog10Of2Shift;
   const std::uint64_t limit = NarrowPowerOfTen(precision);
   int scale = precision - 1 - estimate;
   std::uint64_t digits = 0;
@@ -205,7 +227,7 @@ char* Zeros(int count, char* to) {
 }
 
 // %.<precision>g for 1 <= precision <= 17.
-[[gnu::always_inline]] inline std::size_t General(double value, int precision, char* out) {
+SHEDDING_ALWAYS_INLINE std::size_t General(double value, int precision, char* out) {
   Rounded rounded{};
   if (!Significant(std::fabs(value), precision, rounded)) return 0;
   const int exponent = precision - 1 - rounded.scale;

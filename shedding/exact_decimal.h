@@ -1,6 +1,7 @@
 #pragma once
-// printf's %.<precision>g and %.<precision>f ("C" locale, no width) by exact
-// integer arithmetic, for the finite values calculators mostly show. A value
+// TextBuilder's private part, included by text_builder.cpp alone: printf's
+// %.<precision>g and %.<precision>f ("C" locale, no width) by exact integer
+// arithmetic, for the finite values calculators mostly show. A value
 // is an integer times a power of two, so scaling it by a power of ten and
 // splitting off the digits to keep is exact in 128-bit integers; the
 // remainder then decides the rounding exactly, halfway cases to even, as

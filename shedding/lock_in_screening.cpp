@@ -22,8 +22,6 @@ constexpr double kInLineHighest = 4.5;
 constexpr double kCrossFlowLowest = 3.0;
 constexpr double kCrossFlowHighest = 16.0;
 
-constexpr std::string_view kNotClaimed = "n/a";
-
 struct FigureName {
   std::string_view key;
   std::string_view metric;
@@ -106,27 +104,6 @@ class FigureWriter {
 };
 
 }  // namespace
-
-std::string ScreeningFigure::Text() const {
-  std::string text;
-  {
-    TextBuilder builder(text);
-    AppendText(builder);
-  }
-  return text;
-}
-
-void ScreeningFigure::AppendText(TextBuilder& text) const {
-  if (!claimed) {
-    text.Append(kNotClaimed);
-    return;
-  }
-  switch (format) {
-    case FigureFormat::FourDigits: text.AppendGeneral(value, 4); break;
-    case FigureFormat::ThreeDigits: text.AppendGeneral(value, 3); break;
-    case FigureFormat::Strouhal: text.AppendFixed(value, kStrouhalTextWidth, kStrouhalTextDecimals); break;
-  }
-}
 
 std::string FieldLabel(ScreeningField field, UnitSystem units) {
   const bool english = units == UnitSystem::English;

@@ -3,8 +3,8 @@
 // frequency fn, in a steady flow of speed V: the Reynolds and Strouhal
 // numbers, the shedding frequency and its ratio to fn, the reduced velocity,
 // the critical speed and the speeds of the lock-in band, with the verdicts
-// in plain words. Every figure comes as a number and as the text to show, so
-// that a caller only lays them out.
+// in plain words. Every figure comes as a number and the format to show it
+// in, so that a caller only lays them out.
 
 #include <array>
 #include <optional>
@@ -64,21 +64,12 @@ enum class ScreeningFigureId {
 };
 inline constexpr std::size_t kScreeningFigureCount = 9;
 
-// How a figure's text shows its value: printf's %.4g, %.3g, or the
-// Strouhal number's %5.3f as the correlation shows it.
-enum class FigureFormat { FourDigits, ThreeDigits, Strouhal };
-
 struct ScreeningFigure {
   std::string_view key;    // a name for data files: "reynolds_number", ...
   std::string_view label;  // with its unit: "Shedding frequency (Hz)"
   double value = 0.0;      // NaN when not claimed
   bool claimed = false;
-  FigureFormat format = FigureFormat::FourDigits;
-
-  // The value as shown ("1.051"), "n/a" when not claimed; formatted on
-  // request, so that a batch pays only for the texts it writes.
-  std::string Text() const;
-  void AppendText(TextBuilder& text) const;
+  FigureFormat format = FigureFormat::FourDigits;  // its text is formatted on request (FormatFigure)
 };
 
 enum class LockInVerdict { NoShedding, LockIn, OutsideBand };

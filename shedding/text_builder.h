@@ -1,17 +1,22 @@
 #pragma once
-// Text built in a buffer of its own and handed to a string in large pieces.
-// A batch writes a few short numbers for every line; appending each to the
-// string on its own would cost about as much as formatting it.
+// The one writer of numbers as text: printf's %g and %f in the "C" locale,
+// right-aligned in a width, and the figures of an analysis in their formats.
+// Text is built in a buffer of its own and handed to a string in large
+// pieces: a batch writes a few short numbers for every line, and appending
+// each to the string on its own would cost about as much as formatting it.
 
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <cstring>
 #include <string>
 #include <string_view>
 
-#include "shedding/exact_decimal.h"
-
 namespace shedding {
+
+// How a figure's text shows its value: printf's %.4g, %.3g, or the
+// Strouhal number's %5.3f as the correlation shows it.
+enum class FigureFormat { FourDigits, ThreeDigits, Strouhal };
 
 class TextBuilder {
  public:
@@ -31,26 +36,23 @@ class TextBuilder {
     used_ += piece.size();
   }
 
-  // printf's "%.<precision>g" and "%<width>.<precision>f" in the "C" locale,
-  // as AppendGeneral and AppendFixed write them.
-  void AppendGeneral(double value, int precision) {
-    const std::size_t length = ExactGeneral(value, precision, Room());
-    if (length == 0) return AppendConvertedGeneral(value, precision);
-    used_ += length;
-  }
+  // printf's "%<width>.<precision>g" and "%<width>.<precision>f" in the "C"
+  // locale; a width of 0 pads nothing.
+  void AppendGeneral(double value, int width, int precision);
   void AppendFixed(double value, int width, int precision);
+
+  // A figure's value as shown ("1.051"), "n/a" when not claimed.
+  void AppendFigure(double value, bool claimed, FigureFormat format);
 
   // Hands what is built to the string; the destructor does it too.
   void Flush();
 
  private:
+  void AppendNumber(double value, std::chars_format format, int width, int precision);
+  void AppendConverted(double value, std::chars_format format, int width, int precision);
+  void AlignLast(std::size_t length, int width);
+  void AppendAligned(std::string_view written, int width);
   void AppendLong(std::string_view piece);
-  void AppendConvertedGeneral(double value, int precision);
-  // Where kExactDecimalCapacity characters can be written.
-  char* Room() {
-    if (buffer_.size() - used_ < kExactDecimalCapacity) Flush();
-    return buffer_.data() + used_;
-  }
 
   std::string& text_;
   std::array<char, 4096> buffer_;

@@ -162,6 +162,15 @@ TEST(ScreenErrors, InputErrorsNameTheFieldAndUsageErrorsExitTwo) {
                                             "--natural-frequency", "2"});
   EXPECT_EQ(1, diameter.exitCode);
   EXPECT_EQ("Input Error: \"Diameter (m)\" must be finite and greater than 1e-40, got \"-0.1\"\n", diameter.err);
+  for (const std::string typed : {"", "nan"}) {  // where 0 deg would pass
+    Arguments noNumber = kWaterCase;
+    noNumber[4] = typed;
+    const StrouhalRun run = RunStrouhal(noNumber);
+    EXPECT_EQ(1, run.exitCode) << typed;
+    EXPECT_EQ("", run.out);
+    EXPECT_EQ("Input Error: \"Temperature (deg C)\" must lie between 0 and 40 for fresh water, got \"" + typed + "\"\n",
+              run.err);
+  }
   const StrouhalRun band = RunStrouhal(With(kWaterCase, {"--band", "1.2,0.8"}));
   EXPECT_EQ(1, band.exitCode);
   EXPECT_NE(std::string::npos, band.err.find("\"Lock-in band (fs/fn)\""));

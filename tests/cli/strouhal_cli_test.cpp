@@ -250,6 +250,24 @@ TEST(Correlate, OneEstimatePerArgument) {
                 "2e5,0.196\n40,0.065\n-1,0.000\n30,0.000\n");
 }
 
+// Every batch: a field without a number or a row with another number of
+// fields is an input error, and the byte-order mark spreadsheets write
+// before the first row changes nothing.
+TEST(CsvBatches, RowsWithoutTheirNumbersAreInputErrorsAndAByteOrderMarkIsSkipped) {
+  ExpectSuccess(RunStrouhal({"correlate", "--csv"}, "Re\n2e5,1\n,\nnan\n 2e5 Pa\n"),
+                "Re,Input Error\n2e5,1,Input Error\n,,Input Error\nnan,Input Error\n 2e5 Pa,0.196\n");
+  const std::vector<std::pair<Arguments, std::string>> batches = {
+      {{"correlate", "--csv"}, "2e5\n"},
+      {{"solve", "d", "--csv"}, "0.2,10,5\n"},
+      {{"screen", "--fluid", "water", "--temperature", "20", "--csv"}, "1,0.1,2\n"},
+  };
+  for (const auto& [arguments, rows] : batches) {
+    const StrouhalRun plain = RunStrouhal(arguments, rows);
+    EXPECT_EQ(std::string::npos, plain.out.find("Input Error")) << arguments[0];
+    ExpectSuccess(RunStrouhal(arguments, "\xEF\xBB\xBF" + rows), plain.out);
+  }
+}
+
 TEST(Labels, SlotOrderForScripts) {
   ExpectSuccess(RunStrouhal({"labels", "d"}),
                 "Strouhal Number\nFrequency of Vortices (Hz)\nFreestream velocity (m/sec)\n");

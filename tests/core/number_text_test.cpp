@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ namespace {
 
 using shedding::FormatFixed;
 using shedding::FormatGeneral;
+using shedding::NumberInText;
 using shedding::TextToNumber;
 
 // Same double, sign of zero included.
@@ -72,25 +74,38 @@ std::vector<std::string> RandomTexts() {
   return texts;
 }
 
-// strtod as C defines it: a text it cannot convert gives +0 (mingw-w64's
-// strtod gives -0 after a "-").
-double Strtod(const std::string& text) {
+// strtod's number and the length of text it takes, or nothing where it
+// converts no text (mingw-w64's strtod gives -0 after a "-", C's gives +0).
+std::optional<double> Strtod(const std::string& text, std::size_t& length) {
   char* end = nullptr;
   const double value = std::strtod(text.c_str(), &end);
-  return end == text.c_str() ? 0.0 : value;
+  length = static_cast<std::size_t>(end - text.c_str());
+  return length == 0 ? std::nullopt : std::optional(value);
 }
 
 TEST(TextToNumber, AgreesWithStrtodOnEveryDecimalText) {
   for (const std::vector<std::string>& texts : {kCornerTexts, RandomTexts()}) {
     for (const std::string& text : texts) {
-      ExpectSameBits(Strtod(text), TextToNumber(text), text);
+      std::size_t expectedLength = 0;
+      const std::optional<double> expected = Strtod(text, expectedLength);
+      ExpectSameBits(expected.value_or(0.0), TextToNumber(text), text);
+      std::size_t length = 0;
+      const std::optional<double> found = NumberInText(text, length);
+      ASSERT_EQ(expected.has_value(), found.has_value()) << "text \"" << text << "\"";
+      if (found) {
+        ExpectSameBits(*expected, *found, text);
+        EXPECT_EQ(expectedLength, length) << "text \"" << text << "\"";
+      }
     }
   }
 }
 
 TEST(TextToNumber, WordsAndHexadecimalAreNotNumbers) {
-  for (const char* text : {"inf", "INF", "-inf", "infinity", "+Infinity", "nan", "NAN", "-nan",
-                           "nan(123)", "0x10", "0X1p3", "-0x1", "  0xff", "x1"}) {
+  for (const char* text : {"inf", "INF", "-inf", "infinity", "+Infinity", "nan", "NAN", "-nan", "nan(123)", "x1"}) {
+    EXPECT_EQ(0.0, TextToNumber(text)) << text;
+    EXPECT_FALSE(NumberInText(text)) << text;
+  }
+  for (const char* text : {"0x10", "0X1p3", "-0x1", "  0xff"}) {  // the "0" before the "x"
     EXPECT_EQ(0.0, TextToNumber(text)) << text;
   }
 }

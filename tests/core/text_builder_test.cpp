@@ -36,11 +36,12 @@ TEST(TextBuilder, BuildsWhatPrintfWritesAcrossEveryFlush) {
       if (i % 11 == 0) value = std::numeric_limits<double>::infinity();
       if (std::isnan(value)) value = 1e300;  // a NaN's sign is not the same in every C library
       const int precision = static_cast<int>(random() % 18);
-      text.AppendGeneral(value, precision);
+      const int width = static_cast<int>(random() % 14);
+      text.AppendGeneral(value, width, precision);
       text.Append(',');
       text.AppendFixed(value, 5, 3);
       text.Append(std::string_view("; "));
-      expected += Printed("%*.*g", 0, precision, value) + "," + Printed("%*.*f", 5, 3, value) + "; ";
+      expected += Printed("%*.*g", width, precision, value) + "," + Printed("%*.*f", 5, 3, value) + "; ";
     }
   }
   ASSERT_EQ(expected.size(), built.size());

@@ -18,6 +18,10 @@ using namespace gui_test;
 
 namespace {
 
+std::string Shown(const shedding::ScreeningFigure& figure) {
+  return shedding::FormatFigure(figure.value, figure.claimed, figure.format);
+}
+
 constexpr int kEnglish = 0;
 constexpr int kFreshWater = 0;
 constexpr int kOtherFluid = 3;
@@ -86,7 +90,7 @@ TEST_F(ScreeningDlgTest, AWaterCaseFromTheKeyboardShowsTheCoresFiguresVerdictsAn
     for (std::size_t row = 0; row < expected.figures.size(); ++row) {
       const int labelId = IDC_FIGURE_LABEL_FIRST + static_cast<int>(row);
       EXPECT_EQ(ControlText(screening, labelId), expected.figures[row].label);
-      EXPECT_EQ(ControlText(screening, IDC_FIGURE_VALUE_FIRST + static_cast<int>(row)), expected.figures[row].Text())
+      EXPECT_EQ(ControlText(screening, IDC_FIGURE_VALUE_FIRST + static_cast<int>(row)), Shown(expected.figures[row]))
           << expected.figures[row].label;
     }
     const std::string verdict = ControlText(screening, IDC_VERDICT);
@@ -97,7 +101,7 @@ TEST_F(ScreeningDlgTest, AWaterCaseFromTheKeyboardShowsTheCoresFiguresVerdictsAn
     const std::string description = AccessibleName(screening, IDC_CHART);
     if (!description.empty()) {  // where the system tells statics' names at all
       EXPECT_NE(description.find("lies inside the lock-in band"), std::string::npos) << description;
-      EXPECT_NE(description.find(expected.Figure(shedding::ScreeningFigureId::LockInSpeedLow).Text()),
+      EXPECT_NE(description.find(Shown(expected.Figure(shedding::ScreeningFigureId::LockInSpeedLow))),
                 std::string::npos) << description;
     }
     EXPECT_NE(ControlText(screening, IDC_CHART).find("lies inside the lock-in band"), std::string::npos);
@@ -160,6 +164,8 @@ TEST_F(ScreeningDlgTest, AnInputErrorNamesItsFieldAndChangesNothing) {
       {"a speed beyond a double's range", kFreshWater, IDC_VELOCITY, "1e400",
        "Input Error\n\nFlow velocity (m/sec) must be finite and greater than 1e-40."},
       {"water above its tables", kFreshWater, IDC_TEMPERATURE, "50",
+       "Input Error\n\nTemperature (deg C) must lie between 0 and 40 for fresh water."},
+      {"no temperature, where 0 would pass", kFreshWater, IDC_TEMPERATURE, " ",
        "Input Error\n\nTemperature (deg C) must lie between 0 and 40 for fresh water."},
       {"no viscosity typed", kOtherFluid, IDC_VISCOSITY, " ",
        "Input Error\n\nKinematic viscosity (m^2/sec) must be finite and greater than 1e-40."},
