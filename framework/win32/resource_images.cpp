@@ -82,20 +82,38 @@ HCURSOR MakeCursor(const CursorResource& cursor) {
                       xorPlane.Data());
 }
 
+// Each resource icon as two icons: its 32x32 image and its 16x16 one.
+struct LoadedIcon {
+  HICON image32;
+  HICON image16;
+};
+
+std::map<UINT, LoadedIcon>& LoadedIcons() {
+  static std::map<UINT, LoadedIcon> loaded;
+  return loaded;
+}
+
 }  // namespace
 
 namespace framework_detail {
 
 HICON LoadIconResource(UINT id) {
-  static std::map<UINT, HICON> loaded;
-  if (auto found = loaded.find(id); found != loaded.end()) return found->second;
+  std::map<UINT, LoadedIcon>& loaded = LoadedIcons();
+  if (auto found = loaded.find(id); found != loaded.end()) return found->second.image32;
   for (const IconResource* icon : Resources().icons) {
-    if (icon->id == id) return loaded[id] = MakeIcon(icon->large);
+    if (icon->id == id) return (loaded[id] = {MakeIcon(icon->large), MakeIcon(icon->small)}).image32;
   }
   return nullptr;
 }
 
 }  // namespace framework_detail
+
+HICON SmallIconOf(HICON icon) {
+  for (const auto& entry : LoadedIcons()) {
+    if (entry.second.image32 == icon) return entry.second.image16;
+  }
+  return icon;
+}
 
 HCURSOR LoadCursorResource(UINT id) {
   static std::map<UINT, HCURSOR> loaded;

@@ -8,6 +8,7 @@
 #include "framework/internal/framework_access.h"
 #include "framework/menu.h"
 #include "framework/win32/device_contexts.h"
+#include "framework/win32/resource_images.h"
 #include "framework/wnd.h"
 
 BOOL CWnd::ShowWindow(int showCommand) { return ::ShowWindow(Bound("ShowWindow"), showCommand); }
@@ -68,8 +69,11 @@ CFont* CWnd::GetFont() const {
 }
 
 HICON CWnd::SetIcon(HICON icon, BOOL bigIcon) {
+  // The title bar and the task bar draw the small icon at 16x16: the icon's
+  // own 16x16 image, not its 32x32 one shrunk.
+  HICON shown = bigIcon ? icon : SmallIconOf(icon);
   return reinterpret_cast<HICON>(::SendMessageA(Bound("SetIcon"), WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL,
-                                                reinterpret_cast<LPARAM>(icon)));
+                                                reinterpret_cast<LPARAM>(shown)));
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL revert) const {
