@@ -4,7 +4,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vortexcalc)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "the VortexCalc developers")
-set(CPACK_PACKAGE_CONTACT "the VortexCalc developers <${VORTEX_CONTACT_EMAIL}>")
+set(CPACK_PACKAGE_CONTACT ${VORTEX_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "vortex shedding calculator for vortex-induced vibration")
 # Lines of at most 80 characters, as Debian's control files want them.
 set(CPACK_PACKAGE_DESCRIPTION [[

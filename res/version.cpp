@@ -16,7 +16,7 @@ constinit const VersionResource kVersionInfo{
     program_identity::kTitle,
     program_identity::kShortName,
     program_identity::kCopyright,
-    "vortexcalc",
+    "vortexcalc.exe",
     program_identity::kShortName,
 };
 

@@ -20,8 +20,9 @@ packages=(
   # the German locale the number tests run under (decimal comma)
   locales
   # install and package tests: the desktop-entry and AppStream validators,
-  # dpkg-shlibdeps for the .deb's dependencies, and the manual page formatter
-  desktop-file-utils appstream dpkg-dev groff-base
+  # dpkg-shlibdeps for the .deb's dependencies, the manual page formatter,
+  # and lintian, Debian's own checker of the .deb
+  desktop-file-utils appstream dpkg-dev groff-base lintian
   # fuzzing: clang with libFuzzer and its sanitizer runtimes, and
   # llvm-symbolizer for readable stacks (g++ brings its own ASan and UBSan)
   clang libclang-rt-14-dev llvm
@@ -34,6 +35,9 @@ windows_packages=(
   g++-mingw-w64-x86-64 googletest
   # running the programs and their tests, and making the installer
   wine64 nsis
+  # signing the programs and the installer (Authenticode), and the
+  # throw-away certificate of the signing test
+  osslsigncode openssl
   # the fonts the dialogs name: Wine's System and MS Sans Serif, and the
   # metric-compatible stand-in for Arial (scripts/wine-prefix.sh)
   fonts-wine fonts-liberation

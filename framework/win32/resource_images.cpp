@@ -4,11 +4,13 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <span>
 #include <vector>
 
 #include "framework/internal/framework_access.h"
 #include "framework/resource_colors.h"
+#include "framework/win32/resource_images.h"
 #include "framework/win32/window.h"
 
 namespace {
@@ -87,3 +89,12 @@ HCURSOR MakeCursor(const CursorResource& cursor) {
 }
 
 }  // namespace framework_detail
+
+HICON SmallIconOf(HICON icon) {
+  static std::map<HICON, HICON> small;
+  if (auto found = small.find(icon); found != small.end()) return found->second;
+  for (const IconResource* resource : framework_detail::Resources().icons) {
+    if (framework_detail::LoadIconResource(resource->id) == icon) return small[icon] = MakeIconImage(resource->small);
+  }
+  return icon;
+}

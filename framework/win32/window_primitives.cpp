@@ -4,6 +4,7 @@
 #include "framework/internal/window_primitives.h"
 
 #include "framework/win32/device_contexts.h"
+#include "framework/win32/resource_images.h"
 
 namespace framework_detail {
 
@@ -58,8 +59,11 @@ CDC* DoGetDC(HWND hwnd) { return new WindowDC(hwnd); }
 HFONT DoGetFont(HWND hwnd) { return reinterpret_cast<HFONT>(::SendMessageA(hwnd, WM_GETFONT, 0, 0)); }
 
 HICON DoSetIcon(HWND dialog, HICON icon, bool big) {
+  // The title bar and the task bar draw the small icon at 16x16: the icon's
+  // own 16x16 image, not its 32x32 one shrunk.
+  HICON shown = big ? icon : SmallIconOf(icon);
   return reinterpret_cast<HICON>(
-      ::SendMessageA(dialog, WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
+      ::SendMessageA(dialog, WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(shown)));
 }
 
 HMENU DoGetSystemMenu(HWND dialog, bool revert) { return ::GetSystemMenu(dialog, revert); }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -214,6 +215,12 @@ TEST_F(MainSelectDlgTest, TheAboutCommandOpensTheAboutBoxWhateverItsLowBits) {
   });
 }
 
+// The colour of pixel (x, y) of an icon image over background.
+COLORREF IconColor(std::span<const char* const> rows, int x, int y, COLORREF background) {
+  const PixelRgba pixel = IconPixelColor(rows[static_cast<std::size_t>(y)][x]);
+  return pixel.alpha == 0 ? background : RGB(pixel.red, pixel.green, pixel.blue);
+}
+
 TEST_F(MainSelectDlgTest, MinimisedItPaintsItsIconCentredInTheClientArea) {
   RunModal(mainDialog, [&] {
     mainDialog.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -225,9 +232,7 @@ TEST_F(MainSelectDlgTest, MinimisedItPaintsItsIconCentredInTheClientArea) {
     // Icon 128 as its resource data and palette say, on the background.
     const auto expected = [&](int px, int py) -> COLORREF {
       if (px < x || px >= x + 32 || py < y || py >= y + 32) return background;
-      const PixelRgba pixel =
-          IconPixelColor(resources::kMainFrameIcon.large[static_cast<std::size_t>(py - y)][px - x]);
-      return pixel.alpha == 0 ? background : RGB(pixel.red, pixel.green, pixel.blue);
+      return IconColor(resources::kMainFrameIcon.large, px - x, py - y, background);
     };
     int mismatches = 0;
     for (int py = 0; py < painted.height; ++py) {
@@ -241,13 +246,27 @@ TEST_F(MainSelectDlgTest, MinimisedItPaintsItsIconCentredInTheClientArea) {
   });
 }
 
-TEST_F(MainSelectDlgTest, TheIconIsTheWindowsIconAndItsDragIcon) {
+// The big icon shows the 32x32 image and the small one the 16x16 image,
+// not the big one shrunk; dragging shows the icon too.
+TEST_F(MainSelectDlgTest, TheWindowsIconsAreTheIconsOwnImagesAndItsDragIcon) {
   RunModal(mainDialog, [&] {
     HICON icon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
     ASSERT_TRUE(icon);
     EXPECT_EQ(reinterpret_cast<HICON>(mainDialog.SendMessage(WM_QUERYDRAGICON)), icon);
-    EXPECT_EQ(DialogIcon(mainDialog, true), icon);
-    EXPECT_EQ(DialogIcon(mainDialog, false), icon);
+    const COLORREF background = DialogBackgroundColor();
+    const auto mismatches = [&](const Image& shown, std::span<const char* const> rows) {
+      int count = 0;
+      for (int y = 0; y < shown.height; ++y) {
+        for (int x = 0; x < shown.width; ++x) count += shown.At(x, y) != IconColor(rows, x, y, background);
+      }
+      return count;
+    };
+    const Image bigImage = DialogIconImage(mainDialog, true);
+    const Image smallImage = DialogIconImage(mainDialog, false);
+    ASSERT_EQ(bigImage.width, 32);
+    EXPECT_EQ(mismatches(bigImage, resources::kMainFrameIcon.large), 0);
+    ASSERT_EQ(smallImage.width, 16);
+    EXPECT_EQ(mismatches(smallImage, resources::kMainFrameIcon.small), 0);
     PressKey(Key::Escape);
   });
 }

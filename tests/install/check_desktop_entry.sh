@@ -8,9 +8,8 @@ entry=$root/share/applications/$app_id.desktop
 
 [[ -f $entry ]] || { fail "no desktop entry $entry"; finish; }
 
-# Hints are left out: the menu categories the program belongs to include two
-# main categories on purpose.
-report=$(desktop-file-validate --no-hints "$entry" 2>&1)
+# Hints count too: one main category, so the program appears once in a menu.
+report=$(desktop-file-validate "$entry" 2>&1)
 [[ $? -eq 0 && -z $report ]] || fail "desktop-file-validate: $report"
 
 value() { sed -n "s/^$1=//p" "$entry"; }

@@ -178,8 +178,6 @@ inline bool operator==(const RECT& a, const RECT& b) {
 // A list's entries in order, and the selected row (-1 for none).
 std::vector<std::string> ListRows(const CWnd& dialog, int id);
 int ListSelection(const CWnd& dialog, int id);
-// The dialog's big or small icon.
-HICON DialogIcon(const CWnd& dialog, bool big);
 
 // What a control shows now, pixel by pixel (COLORREF values); id 0 grabs
 // the dialog's client area.
@@ -190,6 +188,9 @@ struct Image {
   COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 Image Grab(const CWnd& dialog, int id);
+// The image of the dialog's big or small icon as the system holds it, at its
+// own size, drawn over the dialog background colour.
+Image DialogIconImage(const CWnd& dialog, bool big);
 // The colour the system paints dialogs' backgrounds with.
 COLORREF DialogBackgroundColor();
 

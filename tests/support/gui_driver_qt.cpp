@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
 #include <QTest>
 #include <QTextDocument>
@@ -404,10 +405,19 @@ int ListSelection(const CWnd& dialog, int id) {
   return list ? list->SelectedRow() : LB_ERR;
 }
 
-HICON DialogIcon(const CWnd& dialog, bool big) {
-  auto* window = WindowAs<DialogWindow>(HandleOf(dialog));
-  return window ? window->Icon(big) : nullptr;
+namespace {
+
+Image ImageOf(const QImage& source) {
+  const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+  Image result{image.width(), image.height(), {}};
+  result.pixels.reserve(static_cast<std::size_t>(image.width() * image.height()));
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) result.pixels.push_back(ColorRefOf(image.pixel(x, y)));
+  }
+  return result;
 }
+
+}  // namespace
 
 Image Grab(const CWnd& dialog, int id) {
   QWidget* widget = WidgetOf(dialog, id);
@@ -420,13 +430,19 @@ Image Grab(const CWnd& dialog, int id) {
   } else {
     image = widget->grab().toImage();
   }
-  image = image.convertToFormat(QImage::Format_ARGB32);
-  Image result{image.width(), image.height(), {}};
-  result.pixels.reserve(static_cast<std::size_t>(image.width() * image.height()));
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) result.pixels.push_back(ColorRefOf(image.pixel(x, y)));
-  }
-  return result;
+  return ImageOf(image);
+}
+
+Image DialogIconImage(const CWnd& dialog, bool big) {
+  auto* window = WindowAs<DialogWindow>(HandleOf(dialog));
+  HICON icon = window ? window->Icon(big) : nullptr;
+  if (!icon) return {};
+  // The window shows the small icon's 16x16 image (DialogWindow::SetIcon).
+  const QPixmap& pixmap = big ? icon->large : icon->small;
+  QImage image(pixmap.size(), QImage::Format_ARGB32);
+  image.fill(QPalette().color(QPalette::Window));
+  QPainter(&image).drawPixmap(0, 0, pixmap);
+  return ImageOf(image);
 }
 
 COLORREF DialogBackgroundColor() { return ColorRefOf(QPalette().color(QPalette::Window).rgb()); }

@@ -15,6 +15,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -707,15 +708,40 @@ int ListSelection(const CWnd& dialog, int id) {
   return list ? static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)) : LB_ERR;
 }
 
-HICON DialogIcon(const CWnd& dialog, bool big) {
-  HWND hwnd = HandleOf(dialog);
-  return hwnd ? reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, big ? ICON_BIG : ICON_SMALL, 0)) : nullptr;
+namespace {
+
+// What paint draws into a width x height picture, read back as top-down
+// 32-bit pixels.
+Image Painted(int width, int height, const std::function<void(HDC)>& paint) {
+  Image image;
+  image.width = width;
+  image.height = height;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  paint(memory);
+  GdiFlush();
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  for (int i = 0; i < width * height; ++i) {
+    const std::uint32_t bgr = pixels[i];
+    image.pixels.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
+  }
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return image;
 }
 
+}  // namespace
+
 Image Grab(const CWnd& dialog, int id) {
-  Image image;
   HWND control = ControlWindow(dialog, id);
-  if (!control) return image;
+  if (!control) return {};
   // Painted afresh as it would be shown now, the dialog's background behind
   // it first: a control that paints without a background shows that.
   const RECT area = ControlRect(dialog, id);
@@ -724,29 +750,33 @@ Image Grab(const CWnd& dialog, int id) {
   Settle();
   RECT client{};
   GetClientRect(control, &client);
-  image.width = client.right;
-  image.height = client.bottom;
-  // What is on the screen in the control's client area, read back as
-  // top-down 32-bit pixels.
+  // What is on the screen in the control's client area.
   HDC screen = GetDC(control);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, image.width, image.height, screen, 0, 0, SRCCOPY);
-  GdiFlush();
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  for (int i = 0; i < image.width * image.height; ++i) {
-    const std::uint32_t bgr = pixels[i];
-    image.pixels.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
-  }
-  SelectObject(memory, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
+  Image image = Painted(client.right, client.bottom, [&](HDC memory) {
+    BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+  });
   ReleaseDC(control, screen);
   return image;
+}
+
+Image DialogIconImage(const CWnd& dialog, bool big) {
+  HWND window = HandleOf(dialog);
+  auto icon = window ? reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, big ? ICON_BIG : ICON_SMALL, 0))
+                     : nullptr;
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return {};
+  BITMAP mask{};
+  GetObjectA(info.hbmMask, sizeof mask, &mask);
+  DeleteObject(info.hbmMask);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  const int size = mask.bmWidth;
+  return Painted(size, size, [&](HDC memory) {
+    const RECT all{0, 0, size, size};
+    HBRUSH background = CreateSolidBrush(DialogBackgroundColor());
+    FillRect(memory, &all, background);
+    DeleteObject(background);
+    DrawIconEx(memory, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  });
 }
 
 COLORREF DialogBackgroundColor() { return GetSysColor(COLOR_3DFACE); }
