@@ -1,23 +1,16 @@
 #include "cli/csv_stream.h"
 
 namespace cli {
-namespace {
 
-// Small enough that both threads stay busy to the end, large enough that
-// starting a thread for each block costs next to nothing.
-constexpr std::size_t kBlockSize = std::size_t{1} << 18;
-
-}  // namespace
-
-BlockReader::BlockReader(std::FILE* input) : input_(input) {}
+BlockReader::BlockReader(std::FILE* input, std::size_t blockSize) : input_(input), blockSize_(blockSize) {}
 
 bool BlockReader::Next(std::string& block) {
   block.swap(pending_);
   pending_.clear();
   while (!exhausted_) {
     const std::size_t start = block.size();
-    block.resize(start + kBlockSize);
-    const std::size_t read = std::fread(block.data() + start, 1, kBlockSize, input_);
+    block.resize(start + blockSize_);
+    const std::size_t read = std::fread(block.data() + start, 1, blockSize_, input_);
     block.resize(start + read);
     exhausted_ = read == 0;
     // Whatever follows the last line end waits for the rest of its line.

@@ -12,6 +12,7 @@
 #include "dialogs/screening_dlg.h"
 #include "res/resource.h"
 #include "shedding/number_text.h"
+#include "shedding/screen_lock_in.h"
 #include "tests/support/gui_driver.h"
 
 using namespace gui_test;
@@ -54,8 +55,8 @@ TEST_F(ScreeningDlgTest, AWaterCaseFromTheKeyboardShowsTheCoresFiguresVerdictsAn
   conditions.fluid = shedding::Fluid::FreshWater;
   conditions.temperature = 20;
   const shedding::ScreeningCase cylinder{1.5, 0.1, 3};
-  const auto expected = std::get<shedding::ScreeningResult>(shedding::ScreenLockIn(conditions, cylinder));
-  ASSERT_EQ(expected.verdict, shedding::LockInVerdict::LockIn);
+  const auto expected = std::get<shedding::ScreeningReport>(shedding::ScreenLockIn(conditions, cylinder)).result;
+  ASSERT_EQ(expected.lockIn, shedding::screening_verdicts::kLockIn);
 
   RunModal(screening, [&] {
     // What it starts with: metric, fresh water at 20 C, the default band,
@@ -90,14 +91,14 @@ TEST_F(ScreeningDlgTest, AWaterCaseFromTheKeyboardShowsTheCoresFiguresVerdictsAn
           << expected.figures[row].label;
     }
     const std::string verdict = ControlText(screening, IDC_VERDICT);
-    for (const shedding::PlainVerdict& part : {expected.lockIn, expected.eurocode, expected.vivRanges}) {
-      EXPECT_NE(verdict.find(part.text), std::string::npos) << part.text;
+    for (const shedding::Verdict& part : {expected.lockIn, expected.eurocode, expected.vivRanges}) {
+      EXPECT_NE(verdict.find(part.words), std::string::npos) << part.words;
     }
     // The chart says in words where the operating point lies, and draws.
     const std::string description = AccessibleName(screening, IDC_CHART);
     if (!description.empty()) {  // where the system tells statics' names at all
       EXPECT_NE(description.find("lies inside the lock-in band"), std::string::npos) << description;
-      EXPECT_NE(description.find(expected.Figure(shedding::ScreeningFigureId::LockInSpeedLow).Text()),
+      EXPECT_NE(description.find(expected.At(shedding::ScreeningFigureId::LockInSpeedLow).Text()),
                 std::string::npos) << description;
     }
     EXPECT_NE(ControlText(screening, IDC_CHART).find("lies inside the lock-in band"), std::string::npos);
