@@ -84,7 +84,7 @@ double SpeedForSheddingFrequency(double frequency, double diameter, double visco
 
 double OnsetSheddingFrequency(double diameter, double viscosity) {
   return UnlessOutOfRange(OnsetProduct() * viscosity / diameter / diameter,
-                          [&] { return WideOverProduct(OnsetProduct() * viscosity, diameter, diameter); });
+                          [&] { return WideProductOver(OnsetProduct(), viscosity / diameter, diameter); });
 }
 
 double SpeedForReynolds(double reynolds, double diameter, double viscosity) {

@@ -13,11 +13,6 @@ inline double WideProductOver(double a, double b, double divisor) {
   return static_cast<double>(static_cast<long double>(a) * b / divisor);
 }
 
-// a / (b * c), formed in long double.
-inline double WideOverProduct(double a, double b, double c) {
-  return static_cast<double>(a / (static_cast<long double>(b) * c));
-}
-
 // `plain`, as double arithmetic formed it, when that is a normal number;
 // otherwise wide(), the same formed in long double. Answers that double
 // arithmetic gets right keep every bit; the others stop overflowing (or
