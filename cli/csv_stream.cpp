@@ -1,29 +1,30 @@
 #include "cli/csv_stream.h"
 
 namespace cli {
-namespace {
 
-// Small enough that both threads stay busy to the end, large enough that
-// starting a thread for each block costs next to nothing.
-constexpr std::size_t kBlockSize = std::size_t{1} << 18;
+namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-BlockReader::BlockReader(std::FILE* input) : input_(input) {}
+BlockReader::BlockReader(std::FILE* input, std::size_t blockSize) : input_(input), blockSize_(blockSize) {}
 
 bool BlockReader::Next(std::string& block) {
   block.swap(pending_);
   pending_.clear();
   while (!exhausted_) {
     const std::size_t start = block.size();
-    block.resize(start + kBlockSize);
-    const std::size_t read = std::fread(block.data() + start, 1, kBlockSize, input_);
+    block.resize(start + blockSize_);
+    const std::size_t read = std::fread(block.data() + start, 1, blockSize_, input_);
     block.resize(start + read);
     exhausted_ = read == 0;
-    if (atStart_ && std::string_view(block).starts_with(kByteOrderMark)) block.erase(0, kByteOrderMark.size());
-    atStart_ = false;
+    // The mark is looked for once the start holds as many bytes as it, or a
+    // line end, or all there is (a small block may cut it in two).
+    if (atStart_ && (block.size() >= kByteOrderMark.size() || exhausted_ || block.find('\n') != std::string::npos)) {
+      if (std::string_view(block).starts_with(kByteOrderMark)) block.erase(0, kByteOrderMark.size());
+      atStart_ = false;
+    }
     // Whatever follows the last line end waits for the rest of its line.
     const std::size_t lastNewline = std::string_view(block).substr(start).rfind('\n');
     if (lastNewline != std::string_view::npos) {

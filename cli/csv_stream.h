@@ -21,9 +21,14 @@ namespace cli {
 // The answer to a row that is not a valid input, as the single commands say it.
 inline constexpr std::string_view kInputError = "Input Error";
 
+// Small enough that both threads stay busy to the end, large enough that
+// starting a thread for each block costs next to nothing.
+inline constexpr std::size_t kReadBlockSize = std::size_t{1} << 18;
+
 class BlockReader {
  public:
-  explicit BlockReader(std::FILE* input);
+  // Reads blockSize bytes at a time (tests take a few, to cross many blocks).
+  explicit BlockReader(std::FILE* input, std::size_t blockSize = kReadBlockSize);
 
   // The next lines of input, each with its "\n" (the input's last line may
   // have none), into block; false once the input is used up. A UTF-8
@@ -34,6 +39,7 @@ class BlockReader {
 
  private:
   std::FILE* input_;
+  std::size_t blockSize_;
   std::string pending_;  // read, but not yet a whole line
   bool exhausted_ = false;
   bool atStart_ = true;
@@ -110,8 +116,9 @@ inline constexpr std::size_t kBlocksInFlight = 3;
 // its own. False if the input could not be read; write errors stay in the
 // output's error flag for the caller to check.
 template <typename Answer>
-bool AnswerEachRow(std::FILE* input, std::FILE* output, const Answer& answer) {
-  BlockReader reader(input);
+bool AnswerEachRow(std::FILE* input, std::FILE* output, const Answer& answer,
+                   std::size_t blockSize = kReadBlockSize) {
+  BlockReader reader(input, blockSize);
   std::deque<std::future<std::string>> answering;
   std::string spare;  // the storage of written answers, for the next block
   const auto writeOldest = [&] {

@@ -15,7 +15,7 @@ namespace cli {
 namespace {
 
 using shedding::ResponseField;
-using shedding::ResponseInputError;
+using shedding::InputError;
 
 constexpr std::string_view kCsvHeader =
     "B,H,FN,ME,DS,VM,zeta,Sc,Ks,vcrit,Re,clat,Lj/b,Kw,K,yF_max,yF_max/b,Fw,M_base,N,eurocode,correlation\n";
@@ -72,10 +72,10 @@ shedding::ResponseCase CaseOf(const ResponseOptions& o) {
   return c;
 }
 
-int ReportInputError(const ResponseInputError& error, const ResponseOptions& options) {
+int ReportInputError(const InputError& error, const ResponseOptions& options) {
   std::string typed;
   for (const TypedValue& value : TypedValues(options)) {
-    if (value.field == error.field) typed = std::string(value.text.value_or(""));
+    if (static_cast<int>(value.field) == error.field) typed = std::string(value.text.value_or(""));
   }
   std::fprintf(stderr, "%s: \"%s\" %s, got \"%s\"\n", kInputError.data(), error.label.c_str(),
                error.requirement.c_str(), typed.c_str());
@@ -83,11 +83,11 @@ int ReportInputError(const ResponseInputError& error, const ResponseOptions& opt
 }
 
 // The first value typed that holds no number, as the core's error type.
-std::optional<ResponseInputError> TextWithoutNumber(const ResponseOptions& options) {
+std::optional<InputError> TextWithoutNumber(const ResponseOptions& options) {
   for (const TypedValue& value : TypedValues(options)) {
     if (value.text && !HoldsNumber(*value.text)) {
-      return ResponseInputError{value.field, shedding::ResponseFieldLabel(value.field, options.units),
-                                "must be a number"};
+      return InputError{static_cast<int>(value.field), shedding::ResponseFieldLabel(value.field, options.units),
+                        "must be a number"};
     }
   }
   return std::nullopt;
@@ -96,7 +96,7 @@ std::optional<ResponseInputError> TextWithoutNumber(const ResponseOptions& optio
 struct VerdictLine {
   const char* name;     // plain text
   const char* jsonKey;  // JSON
-  shedding::PlainVerdict shedding::ResponseResult::*verdict;
+  shedding::Verdict shedding::ResponseResult::*verdict;
 };
 
 constexpr std::array<VerdictLine, 5> kVerdictLines = {{
@@ -108,12 +108,12 @@ constexpr std::array<VerdictLine, 5> kVerdictLines = {{
 }};
 
 void PrintPlain(const shedding::ResponseResult& result) {
-  for (const shedding::ResponseFigure& figure : result.figures) {
-    std::printf("%.*s: %s\n", static_cast<int>(figure.label.size()), figure.label.data(), shedding::FormatFigure(figure.value, figure.claimed, figure.format).c_str());
+  for (const shedding::Figure& figure : result.figures) {
+    std::printf("%.*s: %s\n", static_cast<int>(figure.label.size()), figure.label.data(), shedding::FigureText(figure).c_str());
   }
   for (const VerdictLine& line : kVerdictLines) {
-    const shedding::PlainVerdict& verdict = result.*(line.verdict);
-    std::printf("%s: %.*s\n", line.name, static_cast<int>(verdict.text.size()), verdict.text.data());
+    const shedding::Verdict& verdict = result.*(line.verdict);
+    std::printf("%s: %.*s\n", line.name, static_cast<int>(verdict.words.size()), verdict.words.data());
   }
 }
 
@@ -128,11 +128,11 @@ void PrintJson(const ResponseOptions& options, const shedding::ResponseCase& c, 
   json += ",\"natural_frequency_given\":" + std::string(options.Tube() ? "false" : "true");
   json += ",\"mean_wind\":" + JsonNumber(c.meanWind);
   json += ",\"life\":" + JsonNumber(c.life);
-  for (const shedding::ResponseFigure& figure : result.figures) {
+  for (const shedding::Figure& figure : result.figures) {
     json += "," + JsonString(figure.key) + ":" + (figure.claimed ? JsonNumber(figure.value) : "null");
   }
   for (const VerdictLine& line : kVerdictLines) {
-    const shedding::PlainVerdict& verdict = result.*(line.verdict);
+    const shedding::Verdict& verdict = result.*(line.verdict);
     json += ",\"" + std::string(line.jsonKey) + "\":{";
     if (line.verdict == &shedding::ResponseResult::eurocode) {
       json += "\"investigate\":" + std::string(result.investigate ? "true" : "false") + ",";
@@ -140,7 +140,7 @@ void PrintJson(const ResponseOptions& options, const shedding::ResponseCase& c, 
       json += "\"settled\":" + std::string(result.settled ? "true" : "false") +
               ",\"iterations\":" + std::to_string(result.iterations) + ",";
     }
-    json += "\"verdict\":" + JsonString(verdict.key) + ",\"text\":" + JsonString(verdict.text) + "}";
+    json += "\"verdict\":" + JsonString(verdict.key) + ",\"text\":" + JsonString(verdict.words) + "}";
   }
   json += "}\n";
   std::fwrite(json.data(), 1, json.size(), stdout);
@@ -167,7 +167,7 @@ std::optional<shedding::ResponseCase> RowCase(std::string_view row, const Respon
 
 void AppendRowAnswer(shedding::TextBuilder& line, const shedding::ResponseResult& result) {
   for (std::size_t i = kFirstRowFigure; i < result.figures.size(); ++i) {
-    const shedding::ResponseFigure& figure = result.figures[i];
+    const shedding::Figure& figure = result.figures[i];
     if (figure.claimed) line.AppendFigure(figure.value, figure.claimed, figure.format);
     line.Append(',');
   }
@@ -182,7 +182,7 @@ int RunResponse(const ResponseOptions& options) {
   if (auto error = TextWithoutNumber(options)) return ReportInputError(*error, options);
   const shedding::ResponseCase cylinder = CaseOf(options);
   const auto outcome = shedding::ComputeVortexResponse(cylinder);
-  if (const auto* error = std::get_if<ResponseInputError>(&outcome)) return ReportInputError(*error, options);
+  if (const auto* error = std::get_if<InputError>(&outcome)) return ReportInputError(*error, options);
   const auto& result = std::get<shedding::ResponseResult>(outcome);
   if (options.json) {
     PrintJson(options, cylinder, result);
@@ -194,7 +194,7 @@ int RunResponse(const ResponseOptions& options) {
 
 int RunResponseRows(const ResponseOptions& options) {
   if (options.life && !HoldsNumber(*options.life)) {
-    return ReportInputError({ResponseField::Life, shedding::ResponseFieldLabel(ResponseField::Life, options.units),
+    return ReportInputError({static_cast<int>(ResponseField::Life), shedding::ResponseFieldLabel(ResponseField::Life, options.units),
                              "must be a number"},
                             options);
   }

@@ -11,13 +11,14 @@
 #include "cli/svg_chart.h"
 #include "shedding/lock_in_screening.h"
 #include "shedding/number_text.h"
-#include "shedding/screening_chart.h"
+#include "shedding/screen_lock_in.h"
 
 namespace cli {
 namespace {
 
+using shedding::InputError;
 using shedding::ScreeningField;
-using shedding::ScreeningInputError;
+namespace verdicts = shedding::screening_verdicts;
 
 constexpr std::string_view kCsvHeader =
     "V,D,FN,Re,St,fs,fs/fn,Vr,Vcrit,V_lock_in_low,V_lock_in_high,lock_in,eurocode,viv_ranges\n";
@@ -40,6 +41,11 @@ shedding::ScreeningConditions ConditionsOf(const Invocation& invocation) {
   return conditions;
 }
 
+shedding::ScreeningCase CaseOf(const ScreenOptions& options) {
+  return {shedding::TextToNumber(*options.velocity), shedding::TextToNumber(*options.diameter),
+          shedding::TextToNumber(*options.naturalFrequency)};
+}
+
 // What the user typed for the field, as the message quotes it.
 std::string TypedFor(ScreeningField field, const ScreenOptions& options) {
   const auto typed = [](const std::optional<std::string_view>& text) { return std::string(text.value_or("")); };
@@ -54,19 +60,19 @@ std::string TypedFor(ScreeningField field, const ScreenOptions& options) {
   return "";
 }
 
-int ReportInputError(const ScreeningInputError& error, const ScreenOptions& options) {
+int ReportInputError(const InputError& error, const ScreenOptions& options) {
   std::fprintf(stderr, "%s: \"%s\" %s, got \"%s\"\n", kInputError.data(), error.label.c_str(),
-               error.requirement.c_str(), TypedFor(error.field, options).c_str());
+               error.requirement.c_str(), TypedFor(static_cast<ScreeningField>(error.field), options).c_str());
   return kFailure;
 }
 
 void PrintPlain(const shedding::ScreeningResult& result) {
-  for (const shedding::ScreeningFigure& figure : result.figures) {
+  for (const shedding::Figure& figure : result.figures) {
     std::printf("%.*s: %s\n", static_cast<int>(figure.label.size()), figure.label.data(),
-                shedding::FormatFigure(figure.value, figure.claimed, figure.format).c_str());
+                shedding::FigureText(figure).c_str());
   }
-  const auto line = [](const char* name, const shedding::PlainVerdict& verdict) {
-    std::printf("%s: %.*s\n", name, static_cast<int>(verdict.text.size()), verdict.text.data());
+  const auto line = [](const char* name, const shedding::Verdict& verdict) {
+    std::printf("%s: %.*s\n", name, static_cast<int>(verdict.words.size()), verdict.words.data());
   };
   line("Verdict", result.lockIn);
   line("Eurocode rule", result.eurocode);
@@ -75,11 +81,19 @@ void PrintPlain(const shedding::ScreeningResult& result) {
 
 std::string JsonString(std::string_view text) { return "\"" + JsonEscaped(text) + "\""; }
 
-std::string JsonVerdict(const shedding::PlainVerdict& verdict) {
-  return "\"verdict\":" + JsonString(verdict.key) + ",\"text\":" + JsonString(verdict.text);
+std::string JsonVerdict(const shedding::Verdict& verdict) {
+  return "\"verdict\":" + JsonString(verdict.key) + ",\"text\":" + JsonString(verdict.words);
 }
 
-void PrintJson(const Invocation& invocation, const shedding::LockInScreening& screening,
+std::string JsonBool(bool value) { return value ? "true" : "false"; }
+
+// Whether the Eurocode rule asks for an investigation; null where it is not applied.
+std::string JsonInvestigate(const shedding::Verdict& eurocode) {
+  if (eurocode == verdicts::kEurocodeNotApplicable) return "null";
+  return JsonBool(eurocode == verdicts::kInvestigate);
+}
+
+void PrintJson(const Invocation& invocation, const shedding::ScreeningConditions& conditions,
                const shedding::ScreeningCase& cylinder, const shedding::ScreeningResult& result) {
   const ScreenOptions& options = invocation.screen;
   const bool english = invocation.units == shedding::UnitSystem::English;
@@ -90,15 +104,14 @@ void PrintJson(const Invocation& invocation, const shedding::LockInScreening& sc
   json += ",\"velocity\":" + JsonNumber(cylinder.velocity);
   json += ",\"diameter\":" + JsonNumber(cylinder.diameter);
   json += ",\"natural_frequency\":" + JsonNumber(cylinder.naturalFrequency);
-  json += ",\"band\":[" + JsonNumber(screening.BandLow()) + "," + JsonNumber(screening.BandHigh()) + "]";
-  for (const shedding::ScreeningFigure& figure : result.figures) {
+  json += ",\"band\":[" + JsonNumber(conditions.bandLow) + "," + JsonNumber(conditions.bandHigh) + "]";
+  for (const shedding::Figure& figure : result.figures) {
     json += "," + JsonString(figure.key) + ":" + (figure.claimed ? JsonNumber(figure.value) : "null");
   }
   json += ",\"lock_in\":{" + JsonVerdict(result.lockIn) + "}";
-  json += ",\"eurocode\":{\"investigate\":" + std::string(result.investigate ? "true" : "false") + "," +
-          JsonVerdict(result.eurocode) + "}";
-  json += ",\"viv_ranges\":{\"in_line\":" + std::string(result.inLineRange ? "true" : "false") +
-          ",\"cross_flow\":" + std::string(result.crossFlowRange ? "true" : "false") + "," +
+  json += ",\"eurocode\":{\"investigate\":" + JsonInvestigate(result.eurocode) + "," + JsonVerdict(result.eurocode) + "}";
+  json += ",\"viv_ranges\":{\"in_line\":" + JsonBool(verdicts::InLineRange(result.vivRanges)) +
+          ",\"cross_flow\":" + JsonBool(verdicts::CrossFlowRange(result.vivRanges)) + "," +
           JsonVerdict(result.vivRanges) + "}}\n";
   std::fwrite(json.data(), 1, json.size(), stdout);
 }
@@ -106,7 +119,7 @@ void PrintJson(const Invocation& invocation, const shedding::LockInScreening& sc
 // Re,St,...,viv_ranges of a screened row; a figure not claimed stays empty.
 void AppendRowFigures(shedding::TextBuilder& answer, const shedding::ScreeningResult& result) {
   for (std::size_t i = kFirstRowFigure; i < result.figures.size(); ++i) {
-    const shedding::ScreeningFigure& figure = result.figures[i];
+    const shedding::Figure& figure = result.figures[i];
     if (figure.claimed) answer.AppendFigure(figure.value, figure.claimed, figure.format);
     answer.Append(',');
   }
@@ -121,24 +134,19 @@ void AppendRowFigures(shedding::TextBuilder& answer, const shedding::ScreeningRe
 
 int RunScreen(const Invocation& invocation) {
   const ScreenOptions& options = invocation.screen;
-  const auto prepared = shedding::LockInScreening::Prepare(ConditionsOf(invocation));
-  if (const auto* error = std::get_if<ScreeningInputError>(&prepared)) return ReportInputError(*error, options);
-  const auto& screening = std::get<shedding::LockInScreening>(prepared);
-
-  const shedding::ScreeningCase cylinder{shedding::TextToNumber(*options.velocity),
-                                         shedding::TextToNumber(*options.diameter),
-                                         shedding::TextToNumber(*options.naturalFrequency)};
-  shedding::ScreeningResult result;
-  if (const auto error = screening.Screen(cylinder, result)) return ReportInputError(*error, options);
+  const shedding::ScreeningConditions conditions = ConditionsOf(invocation);
+  const shedding::ScreeningCase cylinder = CaseOf(options);
+  const auto outcome = shedding::ScreenLockIn(conditions, cylinder);
+  if (const auto* error = std::get_if<InputError>(&outcome)) return ReportInputError(*error, options);
+  const auto& report = std::get<shedding::ScreeningReport>(outcome);
 
   if (options.json) {
-    PrintJson(invocation, screening, cylinder, result);
+    PrintJson(invocation, conditions, cylinder, report.result);
   } else {
-    PrintPlain(result);
+    PrintPlain(report.result);
   }
   if (!options.svgPath) return kSuccess;
-  if (const auto failure = WriteFileWhole(std::string(*options.svgPath),
-                                          SvgChart(shedding::ChartScreening(screening, cylinder, result)))) {
+  if (const auto failure = WriteFileWhole(std::string(*options.svgPath), SvgChart(report.chart))) {
     std::fprintf(stderr, "strouhal: %s\n", failure->c_str());
     return kFailure;
   }
@@ -147,7 +155,7 @@ int RunScreen(const Invocation& invocation) {
 
 int RunScreenRows(const Invocation& invocation) {
   const auto prepared = shedding::LockInScreening::Prepare(ConditionsOf(invocation));
-  if (const auto* error = std::get_if<ScreeningInputError>(&prepared)) {
+  if (const auto* error = std::get_if<InputError>(&prepared)) {
     return ReportInputError(*error, invocation.screen);
   }
   const auto& screening = std::get<shedding::LockInScreening>(prepared);

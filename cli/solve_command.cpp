@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <variant>
 
 #include "cli/csv_stream.h"
 #include "cli/exit_codes.h"
@@ -34,19 +35,16 @@ shedding::ShedInputs Converted(const std::array<std::string_view, kSlotCount>& t
 int RunSolve(const Invocation& invocation) {
   const std::array<std::string_view, kSlotCount> texts = {
       invocation.values[0], invocation.values[1], invocation.values[2]};
-  const shedding::ShedOutcome outcome =
-      shedding::SolveShedding(invocation.analysis, invocation.units, Converted(texts));
-  if (!outcome.solved) {
-    const auto slot = static_cast<std::size_t>(outcome.failedSlot - 1);
-    const std::string label = shedding::SlotLabels(invocation.analysis, invocation.units)[slot];
-    const std::string threshold = shedding::FormatGeneral(shedding::InputThreshold, 0, 6);
-    std::fprintf(stderr, "%s: slot %d \"%s\" must be finite and greater than %s, got \"%.*s\"\n",
-                 kInputError.data(), outcome.failedSlot, label.c_str(), threshold.c_str(),
-                 static_cast<int>(texts[slot].size()), texts[slot].data());
+  const auto outcome = shedding::SolveShedding(invocation.analysis, invocation.units, Converted(texts));
+  if (const auto* error = std::get_if<shedding::InputError>(&outcome)) {
+    const std::string_view typed = texts[static_cast<std::size_t>(error->field - 1)];  // the field is the slot
+    std::fprintf(stderr, "%s: slot %d \"%s\" %s, got \"%.*s\"\n", kInputError.data(), error->field,
+                 error->label.c_str(), error->requirement.c_str(), static_cast<int>(typed.size()), typed.data());
     return kFailure;
   }
-  const std::string_view text = WithoutLeadingSpaces(outcome.text);
-  std::printf("%s: %.*s\n", outcome.label.c_str(), static_cast<int>(text.size()), text.data());
+  const auto& solved = std::get<shedding::ShedResult>(outcome);
+  const std::string_view text = WithoutLeadingSpaces(solved.text);
+  std::printf("%s: %.*s\n", solved.label.c_str(), static_cast<int>(text.size()), text.data());
   return kSuccess;
 }
 
@@ -54,10 +52,10 @@ int RunSolveRows(const Invocation& invocation) {
   const int digits = shedding::ResultDigits(invocation.analysis);
   const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row, shedding::TextBuilder& line) {
     const auto inputs = RowNumbers<kSlotCount>(row);
-    const shedding::ShedOutcome outcome =
-        inputs ? shedding::SolveSheddingValue(invocation.analysis, *inputs) : shedding::ShedOutcome{};
-    if (outcome.solved) {
-      line.AppendGeneral(outcome.value, 0, digits);  // as the single solve's text, unpadded
+    const auto outcome = inputs ? shedding::SolveSheddingValue(invocation.analysis, invocation.units, *inputs)
+                                : shedding::Outcome<double>{shedding::InputError{}};  // not three numbers
+    if (const double* value = std::get_if<double>(&outcome)) {
+      line.AppendGeneral(*value, 0, digits);  // as the single solve's text, unpadded
     } else {
       line.Append(kInputError);
     }

@@ -1,7 +1,5 @@
 #include "cli/svg_chart.h"
 
-#include <algorithm>
-
 #include "cli/markup_text.h"
 #include "shedding/number_text.h"
 
@@ -17,24 +15,19 @@ constexpr double kBottom = 64;
 constexpr double kTickLength = 5;
 constexpr double kLegendRow = 18;
 
-constexpr std::string_view kCurveColour = "#1f4e9a";
-constexpr std::string_view kNaturalColour = "#b03a2e";
-constexpr std::string_view kBandColour = "#f2c14e";
+constexpr std::string_view kCurveStroke = "stroke=\"#1f4e9a\" stroke-width=\"2\"";
+constexpr std::string_view kNaturalStroke = "stroke=\"#b03a2e\" stroke-width=\"1.5\" stroke-dasharray=\"6 4\"";
+constexpr std::string_view kBandFill = "fill=\"#f2c14e\" fill-opacity=\"0.45\"";
 
 std::string Number(double value) { return shedding::FormatFixed(value, 0, 1); }
 
-// Chart values to picture coordinates.
+// The chart's shares of the plot, as picture coordinates.
 class Plot {
  public:
   explicit Plot(const shedding::ScreeningChart& chart) : chart_(chart) {}
-  double X(double speed) const {
-    const auto& axis = chart_.speedAxis;
-    return kLeft + (speed - axis.lowest) / (axis.highest - axis.lowest) * (kWidth - kLeft - kRight);
-  }
+  double X(double speed) const { return kLeft + chart_.speedAxis.Share(speed) * (kWidth - kLeft - kRight); }
   double Y(double frequency) const {
-    const auto& axis = chart_.frequencyAxis;
-    const double clamped = std::clamp(frequency, axis.lowest, axis.highest);
-    return kHeight - kBottom - (clamped - axis.lowest) / (axis.highest - axis.lowest) * (kHeight - kTop - kBottom);
+    return kHeight - kBottom - chart_.frequencyAxis.Share(frequency) * (kHeight - kTop - kBottom);
   }
 
  private:
@@ -74,25 +67,34 @@ void Axes(std::string& svg, const shedding::ScreeningChart& chart, const Plot& p
        "transform=\"translate(20 " + Number(middle) + ") rotate(-90)\"");
 }
 
+// The sample of a legend entry, 20 wide, centred on the row at y.
+std::string Swatch(shedding::ChartSeries series, double x, double y) {
+  const auto line = [&](std::string_view style) {
+    return "<line x1=\"" + Number(x) + "\" y1=\"" + Number(y) + "\" x2=\"" + Number(x + 20) + "\" y2=\"" +
+           Number(y) + "\" " + std::string(style) + "/>\n";
+  };
+  switch (series) {
+    case shedding::ChartSeries::Band:
+      return "<rect x=\"" + Number(x) + "\" y=\"" + Number(y - 5) + "\" width=\"20\" height=\"10\" " +
+             std::string(kBandFill) + "/>\n";
+    case shedding::ChartSeries::NaturalFrequency:
+      return line(kNaturalStroke);
+    case shedding::ChartSeries::SheddingCurve:
+      return line(kCurveStroke);
+    case shedding::ChartSeries::OperatingPoint:
+      return "<circle cx=\"" + Number(x + 10) + "\" cy=\"" + Number(y) + "\" r=\"4\" fill=\"black\"/>\n";
+  }
+  return "";
+}
+
 void Legend(std::string& svg, const shedding::ScreeningChart& chart) {
   const double x = kLeft + 12;
   double y = kTop + 14;
-  const auto entry = [&](std::string_view swatch, std::string_view label) {
-    svg += std::string(swatch);
-    Text(svg, x + 26, y + 4, "start", label);
+  for (const shedding::LegendEntry& entry : chart.legend) {
+    svg += Swatch(entry.series, x, y);
+    Text(svg, x + 26, y + 4, "start", entry.label);
     y += kLegendRow;
-  };
-  entry("<rect x=\"" + Number(x) + "\" y=\"" + Number(y - 5) + "\" width=\"20\" height=\"10\" fill=\"" +
-            std::string(kBandColour) + "\" fill-opacity=\"0.45\"/>\n",
-        chart.bandLabel);
-  entry("<line x1=\"" + Number(x) + "\" y1=\"" + Number(y) + "\" x2=\"" + Number(x + 20) + "\" y2=\"" + Number(y) +
-            "\" stroke=\"" + std::string(kNaturalColour) + "\" stroke-width=\"1.5\" stroke-dasharray=\"6 4\"/>\n",
-        chart.naturalLabel);
-  entry("<line x1=\"" + Number(x) + "\" y1=\"" + Number(y) + "\" x2=\"" + Number(x + 20) + "\" y2=\"" + Number(y) +
-            "\" stroke=\"" + std::string(kCurveColour) + "\" stroke-width=\"2\"/>\n",
-        chart.curveLabel);
-  entry("<circle cx=\"" + Number(x + 10) + "\" cy=\"" + Number(y) + "\" r=\"4\" fill=\"black\"/>\n",
-        chart.operatingLabel);
+  }
 }
 
 }  // namespace
@@ -111,14 +113,12 @@ std::string SvgChart(const shedding::ScreeningChart& chart) {
   const double right = plot.X(chart.speedAxis.highest);
   const double bandTop = plot.Y(chart.bandHighFrequency);
   svg += "<rect x=\"" + Number(left) + "\" y=\"" + Number(bandTop) + "\" width=\"" + Number(right - left) +
-         "\" height=\"" + Number(plot.Y(chart.bandLowFrequency) - bandTop) + "\" fill=\"" + std::string(kBandColour) +
-         "\" fill-opacity=\"0.45\"/>\n";
+         "\" height=\"" + Number(plot.Y(chart.bandLowFrequency) - bandTop) + "\" " + std::string(kBandFill) + "/>\n";
   Axes(svg, chart, plot);
   const double natural = plot.Y(chart.naturalFrequency);
-  Line(svg, left, natural, right, natural,
-       "stroke=\"" + std::string(kNaturalColour) + "\" stroke-width=\"1.5\" stroke-dasharray=\"6 4\"");
+  Line(svg, left, natural, right, natural, kNaturalStroke);
 
-  svg += "<polyline fill=\"none\" stroke=\"" + std::string(kCurveColour) + "\" stroke-width=\"2\" points=\"";
+  svg += "<polyline fill=\"none\" " + std::string(kCurveStroke) + " points=\"";
   for (const auto& point : chart.sheddingCurve) {
     svg += Number(plot.X(point.speed)) + "," + Number(plot.Y(point.frequency)) + " ";
   }

@@ -81,9 +81,11 @@ Commands:
       ranges where in-line (1 to 4.5) and cross-flow (3 to 16) VIV start;
       the critical speed where fs = FN and the speeds of the lock-in band,
       found on the curve fs(V); and whether vortex shedding need not be
-      investigated (Vcrit > 1.25 V, EN 1991-1-4 E.1.2(3)). Every value
-      must be finite and greater than 1e-40; the temperature must lie
-      within the fluid's data (water 0 to 40 C, air -40 to 100 C).
+      investigated (Vcrit > 1.25 V, EN 1991-1-4 E.1.2(2); a rule for
+      wind, applied in air only, "not-applicable" otherwise). Every value
+      must be finite and greater than 1e-40, and no figure may pass
+      1.798e+308; the temperature must lie within the fluid's data (water
+      0 to 40 C, air -40 to 100 C).
 
   screen FLUID --csv
       Reads rows V,D,FN from standard input and writes a header line, then
@@ -194,11 +196,11 @@ Examples:
   Lock-in from velocity (m/sec): 0.8387
   Lock-in up to velocity (m/sec): 1.251
   Verdict: Lock-in: the shedding frequency lies within the lock-in band around the natural frequency.
-  Eurocode rule: Vortex shedding must be investigated: Vcrit does not exceed 1.25 V (EN 1991-1-4, E.1.2(3)).
+  Eurocode rule: Not applied: the rule of EN 1991-1-4, E.1.2(2) is for wind, and is applied only when the fluid is air.
   VIV ranges: Vr is within the range where cross-flow VIV starts (3 to 16; DNV-RP-C205, Sec. 9).
   $ printf '0.5,0.05,5\n1,0,2\n' | strouhal screen --fluid seawater --temperature 15 --csv
   V,D,FN,Re,St,fs,fs/fn,Vr,Vcrit,V_lock_in_low,V_lock_in_high,lock_in,eurocode,viv_ranges
-  0.5,0.05,5,2.102e+04,0.197,1.967,0.393,2,1.298,1.033,1.564,outside-band,need-not-investigate,in-line
+  0.5,0.05,5,2.102e+04,0.197,1.967,0.393,2,1.298,1.033,1.564,outside-band,not-applicable,in-line
   1,0,2,Input Error
   $ strouhal response --diameter 1 --height 30 --natural-frequency 1 --mass 200 --log-decrement 0.012 --mean-wind 25
   Natural frequency (Hz): 1

@@ -1,6 +1,7 @@
 #include "dialogs/calculator_dlg.h"
 
 #include <array>
+#include <variant>
 
 #include "dialogs/blank_text.h"
 #include "res/resource.h"
@@ -120,13 +121,14 @@ void CCalculatorDlg::OnOK() {
   const shedding::ShedInputs inputs = {shedding::TextToNumber(slotInput1.GetWindowText().str()),
                                        shedding::TextToNumber(slotInput2.GetWindowText().str()),
                                        shedding::TextToNumber(slotInput3.GetWindowText().str())};
-  const shedding::ShedOutcome outcome = shedding::SolveShedding(
-      static_cast<shedding::ShedAnalysis>(analysis), static_cast<shedding::UnitSystem>(units), inputs);
-  if (!outcome.solved) {
+  const auto outcome = shedding::SolveShedding(static_cast<shedding::ShedAnalysis>(analysis),
+                                               static_cast<shedding::UnitSystem>(units), inputs);
+  const auto* solved = std::get_if<shedding::ShedResult>(&outcome);
+  if (!solved) {
     AfxMessageBox("Input Error", MB_OK, 0);
     return;
   }
-  resultValue.SetWindowText(outcome.text.c_str());
-  resultLabel.SetWindowText(outcome.label.c_str());
+  resultValue.SetWindowText(solved->text.c_str());
+  resultLabel.SetWindowText(solved->label.c_str());
   ShowResultSet(SW_SHOW);
 }

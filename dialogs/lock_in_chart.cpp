@@ -40,32 +40,171 @@ int TextWidth(CDC& dc, const std::string& text) {
   return static_cast<int>(dc.GetTextExtent(text.c_str(), static_cast<int>(text.size())).cx);
 }
 
-// Where values land in the plot's pixel rectangle.
-class Plot {
- public:
-  Plot(const CRect& area, const shedding::ChartAxis& x, const shedding::ChartAxis& y) : area_(area), x_(x), y_(y) {}
+void HorizontalLine(CDC& dc, int left, int right, int y) {
+  dc.MoveTo(left, y);
+  dc.LineTo(right, y);
+}
 
-  int X(double value) const { return area_.left + Scaled(value, x_, area_.Width()); }
-  int Y(double value) const { return area_.bottom - Scaled(value, y_, area_.Height()); }
-  const CRect& Area() const { return area_; }
+// The font, pens and brush of one paint, selected into its context. The
+// context's own are put back when this goes, on every way out of the paint
+// and before the pens and the brush are deleted.
+class PaintTools {
+ public:
+  PaintTools(CDC& dc, CFont* font, const Palette& colours) : dc_(dc) {
+    curve.CreatePen(PS_SOLID, 2, colours.curve);
+    natural.CreatePen(PS_DASH, 1, colours.natural);
+    ink.CreatePen(PS_SOLID, 1, colours.ink);
+    grid.CreatePen(PS_SOLID, 1, colours.grid);
+    inkBrush.CreateSolidBrush(colours.ink);
+    originalFont_ = dc.SelectObject(font);
+    originalPen_ = dc.SelectObject(&ink);
+    originalBrush_ = dc.SelectObject(&inkBrush);
+  }
+  ~PaintTools() {
+    dc_.SelectObject(originalBrush_);
+    dc_.SelectObject(originalPen_);
+    dc_.SelectObject(originalFont_);
+  }
+  PaintTools(const PaintTools&) = delete;
+  PaintTools& operator=(const PaintTools&) = delete;
+
+  CPen curve;
+  CPen natural;
+  CPen ink;
+  CPen grid;
+  CBrush inkBrush;
 
  private:
-  static int Scaled(double value, const shedding::ChartAxis& axis, LONG pixels) {
-    const double share = (value - axis.lowest) / (axis.highest - axis.lowest);
-    return static_cast<int>(std::lround(std::clamp(share, 0.0, 1.0) * pixels));
-  }
-
-  CRect area_;
-  const shedding::ChartAxis& x_;
-  const shedding::ChartAxis& y_;
+  CDC& dc_;
+  CFont* originalFont_ = nullptr;
+  CPen* originalPen_ = nullptr;
+  CBrush* originalBrush_ = nullptr;
 };
 
-// One entry of the legend: its sample drawn by draw in the swatch, then its text.
-template <class Draw>
-void LegendEntry(CDC& dc, int x, int y, int lineHeight, const std::string& text, Draw draw) {
-  draw(CRect(x, y + 2, x + kSwatchWidth, y + lineHeight - 2));
-  Text(dc, x + kSwatchWidth + 4, y, text, TA_LEFT | TA_TOP);
-}
+// One paint of the chart model: each part of the picture on its own.
+class ChartPainter {
+ public:
+  ChartPainter(CDC& dc, const shedding::ScreeningChart& chart, const Palette& colours, PaintTools& tools)
+      : dc_(dc), chart_(chart), colours_(colours), tools_(tools),
+        line_(static_cast<int>(dc.GetTextExtent("Hg", 2).cy)) {}
+
+  // The title, the legend in two columns, and the frequency axis's title;
+  // returns where the plot may start.
+  int Heading(const CRect& client) {
+    int y = kMargin;
+    Text(dc_, client.Width() / 2, y, chart_.title, TA_CENTER | TA_TOP);
+    y += line_ + kMargin;
+    const int columns[2] = {kMargin, client.Width() / 2};
+    for (std::size_t i = 0; i < chart_.legend.size(); ++i) {
+      const int row = y + static_cast<int>(i / 2) * line_;
+      const int x = columns[i % 2];
+      Swatch(chart_.legend[i].series, CRect(x, row + 2, x + kSwatchWidth, row + line_ - 2));
+      Text(dc_, x + kSwatchWidth + 4, row, chart_.legend[i].label, TA_LEFT | TA_TOP);
+    }
+    y += static_cast<int>((chart_.legend.size() + 1) / 2) * line_ + kMargin;
+    Text(dc_, kMargin, y, chart_.frequencyAxis.title, TA_LEFT | TA_TOP);
+    return y + line_ + kMargin / 2;
+  }
+
+  // The plot's pixel rectangle below top: room on the left for the
+  // frequency ticks' labels, below for the speed ticks' labels and the speed
+  // axis's title.
+  CRect PlotArea(const CRect& client, int top) {
+    int labelWidth = 0;
+    for (const shedding::ChartTick& tick : chart_.frequencyAxis.ticks) {
+      labelWidth = std::max(labelWidth, TextWidth(dc_, tick.label));
+    }
+    return CRect(kMargin + labelWidth + kTickLength + 2, top + line_ / 2, client.right - kMargin - line_,
+                 client.bottom - kMargin - 2 * line_ - kTickLength - 4);
+  }
+
+  void Plot(const CRect& area) {
+    area_ = area;
+    const CRect band(area.left, Y(chart_.bandHighFrequency), area.right + 1, Y(chart_.bandLowFrequency) + 1);
+    dc_.FillSolidRect(&band, colours_.band);
+    FrequencyTicks();
+    SpeedTicks();
+    Select(tools_.ink);
+    dc_.MoveTo(area.left, area.top);
+    dc_.LineTo(area.left, area.bottom);
+    dc_.LineTo(area.right + 1, area.bottom);
+    Select(tools_.natural);
+    HorizontalLine(dc_, area.left, area.right + 1, Y(chart_.naturalFrequency));
+    Curve();
+    Select(tools_.ink);
+    Point(X(chart_.operatingPoint.speed), Y(chart_.operatingPoint.frequency));
+  }
+
+ private:
+  int X(double speed) const { return area_.left + Pixels(chart_.speedAxis.Share(speed), area_.Width()); }
+  int Y(double frequency) const { return area_.bottom - Pixels(chart_.frequencyAxis.Share(frequency), area_.Height()); }
+  static int Pixels(double share, LONG length) { return static_cast<int>(std::lround(share * length)); }
+
+  // Which of the tools' pens draws; PaintTools puts the context's own back.
+  void Select(CPen& pen) { dc_.SelectObject(&pen); }
+
+  void Point(int x, int y) { dc_.Ellipse(x - kPointRadius, y - kPointRadius, x + kPointRadius + 1, y + kPointRadius + 1); }
+
+  void Swatch(shedding::ChartSeries series, const CRect& swatch) {
+    const int middle = (swatch.top + swatch.bottom) / 2;
+    switch (series) {
+      case shedding::ChartSeries::Band: dc_.FillSolidRect(&swatch, colours_.band); break;
+      case shedding::ChartSeries::NaturalFrequency:
+        Select(tools_.natural);
+        HorizontalLine(dc_, swatch.left, swatch.right, middle);
+        break;
+      case shedding::ChartSeries::SheddingCurve:
+        Select(tools_.curve);
+        HorizontalLine(dc_, swatch.left, swatch.right, middle);
+        break;
+      case shedding::ChartSeries::OperatingPoint:
+        Select(tools_.ink);
+        Point((swatch.left + swatch.right) / 2, middle);
+        break;
+    }
+  }
+
+  void FrequencyTicks() {
+    for (const shedding::ChartTick& tick : chart_.frequencyAxis.ticks) {
+      const int ty = Y(tick.value);
+      Select(tools_.grid);
+      HorizontalLine(dc_, area_.left + 1, area_.right + 1, ty);
+      Select(tools_.ink);
+      HorizontalLine(dc_, area_.left - kTickLength, area_.left, ty);
+      Text(dc_, area_.left - kTickLength - 2, ty - line_ / 2, tick.label, TA_RIGHT | TA_TOP);
+    }
+  }
+
+  void SpeedTicks() {
+    for (const shedding::ChartTick& tick : chart_.speedAxis.ticks) {
+      const int tx = X(tick.value);
+      Select(tools_.grid);
+      dc_.MoveTo(tx, area_.top);
+      dc_.LineTo(tx, area_.bottom);
+      Select(tools_.ink);
+      dc_.MoveTo(tx, area_.bottom);
+      dc_.LineTo(tx, area_.bottom + kTickLength + 1);
+      Text(dc_, tx, area_.bottom + kTickLength + 2, tick.label, TA_CENTER | TA_TOP);
+    }
+    Text(dc_, (area_.left + area_.right) / 2, area_.bottom + kTickLength + 2 + line_, chart_.speedAxis.title,
+         TA_CENTER | TA_TOP);
+  }
+
+  void Curve() {
+    std::vector<POINT> curve;
+    curve.reserve(chart_.sheddingCurve.size());
+    for (const shedding::ChartPoint& point : chart_.sheddingCurve) curve.push_back({X(point.speed), Y(point.frequency)});
+    Select(tools_.curve);
+    dc_.Polyline(curve.data(), static_cast<int>(curve.size()));
+  }
+
+  CDC& dc_;
+  const shedding::ScreeningChart& chart_;
+  const Palette& colours_;
+  PaintTools& tools_;
+  const int line_;
+  CRect area_;
+};
 
 }  // namespace
 
@@ -87,107 +226,12 @@ void CLockInChart::OnPaint() {
   GetClientRect(&client);
   dc.FillSolidRect(&client, colours.background);
   if (!chart_) return;
-  const shedding::ScreeningChart& chart = *chart_;
 
-  dc.SelectObject(GetFont());
+  PaintTools tools(dc, GetFont(), colours);
   dc.SetBkMode(TRANSPARENT);
   dc.SetTextColor(colours.ink);
-  const int line = static_cast<int>(dc.GetTextExtent("Hg", 2).cy);
-
-  // Title, a legend of two rows, and the frequency axis's title above it.
-  int y = kMargin;
-  Text(dc, client.Width() / 2, y, chart.title, TA_CENTER | TA_TOP);
-  y += line + kMargin;
-  const int column = client.Width() / 2;
-  CPen curvePen;
-  curvePen.CreatePen(PS_SOLID, 2, colours.curve);
-  CPen naturalPen;
-  naturalPen.CreatePen(PS_DASH, 1, colours.natural);
-  CPen inkPen;
-  inkPen.CreatePen(PS_SOLID, 1, colours.ink);
-  CPen gridPen;
-  gridPen.CreatePen(PS_SOLID, 1, colours.grid);
-  CBrush inkBrush;
-  inkBrush.CreateSolidBrush(colours.ink);
-  CPen* const originalPen = dc.SelectObject(&inkPen);
-  CBrush* const originalBrush = dc.SelectObject(&inkBrush);
-  const auto horizontal = [&dc](CPen& pen) {
-    return [&dc, &pen](const CRect& swatch) {
-      dc.SelectObject(&pen);
-      const int middle = (swatch.top + swatch.bottom) / 2;
-      dc.MoveTo(swatch.left, middle);
-      dc.LineTo(swatch.right, middle);
-    };
-  };
-  LegendEntry(dc, kMargin, y, line, chart.curveLabel, horizontal(curvePen));
-  LegendEntry(dc, column, y, line, chart.naturalLabel, horizontal(naturalPen));
-  LegendEntry(dc, kMargin, y + line, line, chart.bandLabel,
-              [&](const CRect& swatch) { dc.FillSolidRect(&swatch, colours.band); });
-  LegendEntry(dc, column, y + line, line, chart.operatingLabel, [&](const CRect& swatch) {
-    dc.SelectObject(&inkPen);
-    const int cx = (swatch.left + swatch.right) / 2;
-    const int cy = (swatch.top + swatch.bottom) / 2;
-    dc.Ellipse(cx - kPointRadius, cy - kPointRadius, cx + kPointRadius + 1, cy + kPointRadius + 1);
-  });
-  y += 2 * line + kMargin;
-  Text(dc, kMargin, y, chart.frequencyAxis.title, TA_LEFT | TA_TOP);
-  y += line + kMargin / 2;
-
-  // The plot: room on the left for the frequency ticks' labels, below for
-  // the speed ticks' labels and the speed axis's title.
-  int labelWidth = 0;
-  for (const shedding::ChartTick& tick : chart.frequencyAxis.ticks) labelWidth = std::max(labelWidth, TextWidth(dc, tick.label));
-  const CRect area(kMargin + labelWidth + kTickLength + 2, y + line / 2, client.right - kMargin - line,
-                   client.bottom - kMargin - 2 * line - kTickLength - 4);
+  ChartPainter painter(dc, *chart_, colours, tools);
+  const CRect area = painter.PlotArea(client, painter.Heading(client));
   if (area.Width() <= 0 || area.Height() <= 0) return;
-  const Plot plot(area, chart.speedAxis, chart.frequencyAxis);
-
-  const CRect band(area.left, plot.Y(chart.bandHighFrequency), area.right + 1, plot.Y(chart.bandLowFrequency) + 1);
-  dc.FillSolidRect(&band, colours.band);
-
-  for (const shedding::ChartTick& tick : chart.frequencyAxis.ticks) {
-    const int ty = plot.Y(tick.value);
-    dc.SelectObject(&gridPen);
-    dc.MoveTo(area.left + 1, ty);
-    dc.LineTo(area.right + 1, ty);
-    dc.SelectObject(&inkPen);
-    dc.MoveTo(area.left - kTickLength, ty);
-    dc.LineTo(area.left, ty);
-    Text(dc, area.left - kTickLength - 2, ty - line / 2, tick.label, TA_RIGHT | TA_TOP);
-  }
-  for (const shedding::ChartTick& tick : chart.speedAxis.ticks) {
-    const int tx = plot.X(tick.value);
-    dc.SelectObject(&gridPen);
-    dc.MoveTo(tx, area.top);
-    dc.LineTo(tx, area.bottom);
-    dc.SelectObject(&inkPen);
-    dc.MoveTo(tx, area.bottom);
-    dc.LineTo(tx, area.bottom + kTickLength + 1);
-    Text(dc, tx, area.bottom + kTickLength + 2, tick.label, TA_CENTER | TA_TOP);
-  }
-  Text(dc, (area.left + area.right) / 2, area.bottom + kTickLength + 2 + line, chart.speedAxis.title,
-       TA_CENTER | TA_TOP);
-
-  dc.SelectObject(&inkPen);
-  dc.MoveTo(area.left, area.top);
-  dc.LineTo(area.left, area.bottom);
-  dc.LineTo(area.right + 1, area.bottom);
-
-  dc.SelectObject(&naturalPen);
-  dc.MoveTo(area.left, plot.Y(chart.naturalFrequency));
-  dc.LineTo(area.right + 1, plot.Y(chart.naturalFrequency));
-
-  std::vector<POINT> curve;
-  curve.reserve(chart.sheddingCurve.size());
-  for (const shedding::ChartPoint& point : chart.sheddingCurve) curve.push_back({plot.X(point.speed), plot.Y(point.frequency)});
-  dc.SelectObject(&curvePen);
-  dc.Polyline(curve.data(), static_cast<int>(curve.size()));
-
-  dc.SelectObject(&inkPen);
-  const int px = plot.X(chart.operatingPoint.speed);
-  const int py = plot.Y(chart.operatingPoint.frequency);
-  dc.Ellipse(px - kPointRadius, py - kPointRadius, px + kPointRadius + 1, py + kPointRadius + 1);
-
-  dc.SelectObject(originalPen);
-  dc.SelectObject(originalBrush);
+  painter.Plot(area);
 }

@@ -1,17 +1,19 @@
 #include "dialogs/screening_dlg.h"
 
-#include <optional>
 #include <string>
 #include <variant>
 
 #include "dialogs/blank_text.h"
 #include "res/resource.h"
 #include "shedding/number_text.h"
+#include "shedding/screen_lock_in.h"
+#include "shedding/unit_words.h"
 
 namespace {
 
 using shedding::ScreeningField;
 using shedding::ScreeningFigureId;
+namespace verdicts = shedding::screening_verdicts;
 
 constexpr int kMetric = static_cast<int>(shedding::UnitSystem::Metric);
 // The fluid list: the fluids whose viscosity the core knows, then one whose
@@ -20,29 +22,25 @@ constexpr int kOtherFluid = static_cast<int>(shedding::kFluids.size());
 constexpr const char* kOtherFluidText = "other (viscosity typed)";
 constexpr const char* kStartTemperature = "20";
 
-std::string SpeedUnit(shedding::UnitSystem units) {
-  return units == shedding::UnitSystem::English ? "ft/sec" : "m/sec";
-}
-
 // What a screen reader says of the chart: what it plots, the speeds of the
 // lock-in band, and where the operating point lies.
 std::string ChartDescription(const shedding::ScreeningResult& result, const shedding::ScreeningChart& chart,
                              shedding::UnitSystem units) {
-  const std::string unit = " " + SpeedUnit(units);
+  const std::string unit = " " + std::string(shedding::SpeedUnit(units));
   std::string text = "Chart of the shedding frequency against the flow velocity, from 0 to " +
                      chart.speedAxis.ticks.back().label + unit + ", with the natural frequency of " +
                      shedding::FormatGeneral(chart.naturalFrequency, 0, 4) + " Hz. ";
-  const shedding::ScreeningFigure& low = result.Figure(ScreeningFigureId::LockInSpeedLow);
-  const shedding::ScreeningFigure& high = result.Figure(ScreeningFigureId::LockInSpeedHigh);
+  const shedding::Figure& low = result.At(ScreeningFigureId::LockInSpeedLow);
+  const shedding::Figure& high = result.At(ScreeningFigureId::LockInSpeedHigh);
   const std::string operating = "The operating point, " + shedding::FormatGeneral(chart.operatingPoint.speed, 0, 4) + unit;
-  if (result.verdict == shedding::LockInVerdict::NoShedding) {
+  if (result.lockIn == verdicts::kNoShedding) {
     return text + operating + ", lies below the onset of periodic shedding.";
   }
   if (low.claimed && high.claimed) {
     text += "Lock-in is expected between " + shedding::FormatFigure(low.value, low.claimed, low.format) + " and " +
             shedding::FormatFigure(high.value, high.claimed, high.format) + unit + ". ";
   }
-  return text + operating + ", lies " + (result.verdict == shedding::LockInVerdict::LockIn ? "inside" : "outside") +
+  return text + operating + ", lies " + (result.lockIn == verdicts::kLockIn ? "inside" : "outside") +
          " the lock-in band.";
 }
 
@@ -138,12 +136,13 @@ void CScreeningDlg::HideResult() {
 
 void CScreeningDlg::ShowResult(const shedding::ScreeningResult& result, shedding::ScreeningChart chartData) {
   for (std::size_t row = 0; row < figureLabels.size(); ++row) {
-    const shedding::ScreeningFigure& figure = result.figures[row];
+    const shedding::Figure& figure = result.figures[row];
     figureLabels[row].SetWindowText(std::string(figure.label).c_str());
     figureValues[row].SetWindowText(shedding::FormatFigure(figure.value, figure.claimed, figure.format).c_str());
   }
   verdict.SetWindowText(
-      (std::string(result.lockIn.text) + "\n" + std::string(result.eurocode.text) + "\n" + std::string(result.vivRanges.text))
+      (std::string(result.lockIn.words) + "\n" + std::string(result.eurocode.words) + "\n" +
+       std::string(result.vivRanges.words))
           .c_str());
   const auto units = static_cast<shedding::UnitSystem>(unitsList.GetCurSel());
   chart.SetWindowText(ChartDescription(result, chartData, units).c_str());
@@ -185,18 +184,11 @@ void CScreeningDlg::OnOK() {
   conditions.bandHigh = number(bandHighInput);
   const shedding::ScreeningCase cylinder{number(velocityInput), number(diameterInput), number(naturalFrequencyInput)};
 
-  std::optional<shedding::ScreeningInputError> error;
-  auto prepared = shedding::LockInScreening::Prepare(conditions);
-  shedding::ScreeningResult result;
-  if (const auto* failed = std::get_if<shedding::ScreeningInputError>(&prepared)) {
-    error = *failed;
-  } else {
-    error = std::get<shedding::LockInScreening>(prepared).Screen(cylinder, result);
-  }
-  if (error) {
+  auto outcome = shedding::ScreenLockIn(conditions, cylinder);
+  if (const auto* error = std::get_if<shedding::InputError>(&outcome)) {
     AfxMessageBox(("Input Error\n\n" + error->label + " " + error->requirement + ".").c_str(), MB_OK, 0);
     return;
   }
-  const auto& screening = std::get<shedding::LockInScreening>(prepared);
-  ShowResult(result, shedding::ChartScreening(screening, cylinder, result));
+  auto& report = std::get<shedding::ScreeningReport>(outcome);
+  ShowResult(report.result, std::move(report.chart));
 }

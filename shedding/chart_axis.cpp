@@ -1,5 +1,6 @@
 #include "shedding/chart_axis.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "shedding/number_text.h"
@@ -20,6 +21,10 @@ double RoundStep(double least) {
 }
 
 }  // namespace
+
+double ChartAxis::Share(double value) const {
+  return std::clamp((value - lowest) / (highest - lowest), 0.0, 1.0);
+}
 
 ChartAxis ZeroBasedAxis(std::string title, double largest, int maximumSteps) {
   ChartAxis axis;

@@ -16,6 +16,10 @@ struct ChartAxis {
   double lowest = 0.0;
   double highest = 1.0;
   std::vector<ChartTick> ticks;  // from lowest to highest, both included
+
+  // Where a value lands along the axis: 0 at lowest, 1 at highest; values
+  // beyond either end stay at it, so nothing is drawn outside the plot.
+  double Share(double value) const;
 };
 
 // An axis from 0 to the first multiple of its tick step at or above

@@ -3,18 +3,18 @@
 // frequency fn, in a steady flow of speed V: the Reynolds and Strouhal
 // numbers, the shedding frequency and its ratio to fn, the reduced velocity,
 // the critical speed and the speeds of the lock-in band, with the verdicts
-// in plain words. Every figure comes as a number and the format to show it
-// in, so that a caller only lays them out.
+// in plain words. Every figure comes as a number and its format, so that a
+// caller only lays them out.
 
 #include <array>
 #include <optional>
 #include <string>
-#include <string_view>
-#include <variant>
 
+#include "shedding/figure.h"
 #include "shedding/fluid_viscosity.h"
+#include "shedding/input_error.h"
 #include "shedding/shed_analysis.h"
-#include "shedding/text_builder.h"
+#include "shedding/verdict.h"
 
 namespace shedding {
 
@@ -40,16 +40,11 @@ struct ScreeningCase {
   double naturalFrequency = 0.0;
 };
 
+// The fields of the screening's InputError.
 enum class ScreeningField { Temperature, Viscosity, Velocity, Diameter, NaturalFrequency, Band };
 
 // "Flow velocity (m/sec)", "Temperature (deg F)", ...
 std::string FieldLabel(ScreeningField field, UnitSystem units);
-
-struct ScreeningInputError {
-  ScreeningField field;
-  std::string label;        // FieldLabel(field, units)
-  std::string requirement;  // "must be greater than 1e-40", "must lie between 0 and 40", ...
-};
 
 enum class ScreeningFigureId {
   Viscosity,
@@ -64,46 +59,69 @@ enum class ScreeningFigureId {
 };
 inline constexpr std::size_t kScreeningFigureCount = 9;
 
-struct ScreeningFigure {
-  std::string_view key;    // a name for data files: "reynolds_number", ...
-  std::string_view label;  // with its unit: "Shedding frequency (Hz)"
-  double value = 0.0;      // NaN when not claimed
-  bool claimed = false;
-  FigureFormat format = FigureFormat::FourDigits;  // its text is formatted on request (FormatFigure)
-};
+// The verdicts, each as the result holds it.
+namespace screening_verdicts {
 
-enum class LockInVerdict { NoShedding, LockIn, OutsideBand };
+inline constexpr Verdict kNoShedding = {
+    "no-shedding", "No periodic vortex shedding: the Reynolds number is below its onset at 47."};
+inline constexpr Verdict kLockIn = {
+    "lock-in", "Lock-in: the shedding frequency lies within the lock-in band around the natural frequency."};
+inline constexpr Verdict kOutsideBand = {
+    "outside-band", "No lock-in: the shedding frequency lies outside the lock-in band."};
 
-struct PlainVerdict {
-  std::string_view key;   // a short word for data files: "lock-in", ...
-  std::string_view text;  // one sentence
+// EN 1991-1-4:2005, Annex E.1.2(2); a rule for wind actions, so it is
+// applied in air only.
+inline constexpr Verdict kNeedNotInvestigate = {
+    "need-not-investigate",
+    "Vortex shedding need not be investigated: Vcrit exceeds 1.25 V (EN 1991-1-4, E.1.2(2))."};
+inline constexpr Verdict kInvestigate = {
+    "investigate",
+    "Vortex shedding must be investigated: Vcrit does not exceed 1.25 V (EN 1991-1-4, E.1.2(2))."};
+inline constexpr Verdict kEurocodeNotApplicable = {
+    "not-applicable",
+    "Not applied: the rule of EN 1991-1-4, E.1.2(2) is for wind, and is applied only when the fluid is air."};
+
+// DNV-RP-C205 (2010), Section 9: [in-line][cross-flow].
+inline constexpr Verdict kVivRanges[2][2] = {
+    {{"none", "Vr is outside the ranges where in-line (1 to 4.5) and cross-flow (3 to 16) VIV start "
+              "(DNV-RP-C205, Sec. 9)."},
+     {"cross-flow", "Vr is within the range where cross-flow VIV starts (3 to 16; DNV-RP-C205, Sec. 9)."}},
+    {{"in-line", "Vr is within the range where in-line VIV starts (1 to 4.5; DNV-RP-C205, Sec. 9)."},
+     {"in-line+cross-flow", "Vr is within the ranges where in-line (1 to 4.5) and cross-flow (3 to 16) VIV "
+                            "start (DNV-RP-C205, Sec. 9)."}},
 };
+inline constexpr Verdict kNoViv = {"none", "No vortex-induced vibration without periodic shedding."};
+
+// What a VIV-ranges verdict says of each range.
+constexpr bool InLineRange(const Verdict& vivRanges) {
+  return vivRanges == kVivRanges[1][0] || vivRanges == kVivRanges[1][1];
+}
+constexpr bool CrossFlowRange(const Verdict& vivRanges) {
+  return vivRanges == kVivRanges[0][1] || vivRanges == kVivRanges[1][1];
+}
+
+}  // namespace screening_verdicts
 
 struct ScreeningResult {
-  std::array<ScreeningFigure, kScreeningFigureCount> figures;
-  LockInVerdict verdict = LockInVerdict::NoShedding;
-  PlainVerdict lockIn;
-  bool investigate = true;  // the Eurocode rule does not let vortex shedding go unexamined
-  PlainVerdict eurocode;
-  bool inLineRange = false;     // Vr where in-line VIV is reported to start
-  bool crossFlowRange = false;  // Vr where cross-flow VIV is reported to start
-  PlainVerdict vivRanges;
+  std::array<Figure, kScreeningFigureCount> figures;
+  Verdict lockIn;     // kNoShedding, kLockIn or kOutsideBand
+  Verdict eurocode;   // kInvestigate, kNeedNotInvestigate, or kEurocodeNotApplicable
+  Verdict vivRanges;  // one of kVivRanges, or kNoViv
 
-  const ScreeningFigure& Figure(ScreeningFigureId id) const { return figures[static_cast<std::size_t>(id)]; }
+  const Figure& At(ScreeningFigureId id) const { return figures[static_cast<std::size_t>(id)]; }
 };
-
-using ScreeningOutcome = std::variant<ScreeningResult, ScreeningInputError>;
 
 // The conditions, checked once; then any number of cases.
 class LockInScreening {
  public:
   // Every value must be finite; the temperature within the fluid's range,
-  // nu above 1e-40, and 0 < LO < 1 < HI.
-  static std::variant<LockInScreening, ScreeningInputError> Prepare(const ScreeningConditions& conditions);
+  // nu IsValidInput, and 0 < LO < 1 < HI.
+  static Outcome<LockInScreening> Prepare(const ScreeningConditions& conditions);
 
-  // V, D and fn must each be finite and above 1e-40. Fills result, reusing
-  // its storage (a batch keeps one), or tells which input failed.
-  std::optional<ScreeningInputError> Screen(const ScreeningCase& cylinder, ScreeningResult& result) const;
+  // V, D and fn must each be IsValidInput, and every figure must fit a
+  // double. Fills result, reusing its storage (a batch keeps one), or tells
+  // which input failed.
+  std::optional<InputError> Screen(const ScreeningCase& cylinder, ScreeningResult& result) const;
 
   UnitSystem Units() const { return units_; }
   double Viscosity() const { return viscosity_; }
@@ -111,16 +129,14 @@ class LockInScreening {
   double BandHigh() const { return bandHigh_; }
 
  private:
-  LockInScreening(UnitSystem units, double viscosity, double bandLow, double bandHigh)
-      : units_(units), viscosity_(viscosity), bandLow_(bandLow), bandHigh_(bandHigh) {}
+  LockInScreening(UnitSystem units, double viscosity, double bandLow, double bandHigh, bool wind)
+      : units_(units), viscosity_(viscosity), bandLow_(bandLow), bandHigh_(bandHigh), wind_(wind) {}
 
   UnitSystem units_;
   double viscosity_;
   double bandLow_;
   double bandHigh_;
+  bool wind_;  // the fluid is air, where the Eurocode rule applies
 };
-
-// One case, conditions and all, as a dialog screens it.
-ScreeningOutcome ScreenLockIn(const ScreeningConditions& conditions, const ScreeningCase& cylinder);
 
 }  // namespace shedding

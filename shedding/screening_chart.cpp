@@ -5,6 +5,7 @@
 
 #include "shedding/number_text.h"
 #include "shedding/shedding_curve.h"
+#include "shedding/unit_words.h"
 
 namespace shedding {
 namespace {
@@ -22,8 +23,6 @@ double LargestFinite(std::initializer_list<double> values) {
   return largest;
 }
 
-std::string SpeedUnit(UnitSystem units) { return units == UnitSystem::English ? "ft/sec" : "m/sec"; }
-
 }  // namespace
 
 ScreeningChart ChartScreening(const LockInScreening& screening, const ScreeningCase& cylinder,
@@ -34,14 +33,14 @@ ScreeningChart ChartScreening(const LockInScreening& screening, const ScreeningC
   const auto frequencyAt = [&](double speed) { return SheddingFrequency(speed, diameter, viscosity); };
 
   ScreeningChart chart;
-  const std::string unit = SpeedUnit(screening.Units());
-  chart.title = "Vortex shedding of a cylinder, D = " + FormatGeneral(diameter, 0, 4) +
-                (screening.Units() == UnitSystem::English ? " ft" : " m") +
-                ", fn = " + FormatGeneral(natural, 0, 4) + " Hz";
-  const ScreeningFigure& highSpeed = result.Figure(ScreeningFigureId::LockInSpeedHigh);
+  const UnitSystem units = screening.Units();
+  const std::string speedUnit(SpeedUnit(units));
+  chart.title = "Vortex shedding of a cylinder, D = " + FormatGeneral(diameter, 0, 4) + " " +
+                std::string(LengthUnit(units)) + ", fn = " + FormatGeneral(natural, 0, 4) + " Hz";
+  const Figure& highSpeed = result.At(ScreeningFigureId::LockInSpeedHigh);
   chart.speedAxis = ZeroBasedAxis(
-      "Flow velocity (" + unit + ")",
-      kSpeedReach * LargestFinite({cylinder.velocity, result.Figure(ScreeningFigureId::CriticalVelocity).value,
+      FieldLabel(ScreeningField::Velocity, units),
+      kSpeedReach * LargestFinite({cylinder.velocity, result.At(ScreeningFigureId::CriticalVelocity).value,
                                    highSpeed.claimed ? highSpeed.value : 0.0}));
 
   const double end = chart.speedAxis.highest;
@@ -56,16 +55,18 @@ ScreeningChart ChartScreening(const LockInScreening& screening, const ScreeningC
     chart.sheddingCurve.push_back({speed, frequencyAt(speed)});
     previous = speed;
   }
-  chart.curveLabel = "Shedding frequency fs";
 
   chart.naturalFrequency = natural;
-  chart.naturalLabel = "Natural frequency fn";
   chart.bandLowFrequency = screening.BandLow() * natural;
   chart.bandHighFrequency = screening.BandHigh() * natural;
-  chart.bandLabel = "Lock-in band " + FormatGeneral(screening.BandLow(), 0, kLabelDigits) + " to " +
-                    FormatGeneral(screening.BandHigh(), 0, kLabelDigits) + " fn";
   chart.operatingPoint = {cylinder.velocity, frequencyAt(cylinder.velocity)};
-  chart.operatingLabel = "Operating point, V = " + FormatGeneral(cylinder.velocity, 0, 4) + " " + unit;
+  chart.legend = {{
+      {ChartSeries::Band, "Lock-in band " + FormatGeneral(screening.BandLow(), 0, kLabelDigits) + " to " +
+                              FormatGeneral(screening.BandHigh(), 0, kLabelDigits) + " fn"},
+      {ChartSeries::NaturalFrequency, "Natural frequency fn"},
+      {ChartSeries::SheddingCurve, "Shedding frequency fs"},
+      {ChartSeries::OperatingPoint, "Operating point, V = " + FormatGeneral(cylinder.velocity, 0, 4) + " " + speedUnit},
+  }};
 
   chart.frequencyAxis = ZeroBasedAxis(
       "Frequency (Hz)",

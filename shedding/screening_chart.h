@@ -1,8 +1,11 @@
 #pragma once
 // What a chart of one screened case shows: the shedding frequency against
 // the flow speed, the natural frequency, the lock-in band and the operating
-// point, with axes and legend texts. Data only: drawing is the caller's.
+// point, with axes, the legend in order and where each value lands in the
+// plot (the axes' Share). Data only: each renderer walks it with its own
+// pens.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -16,6 +19,14 @@ struct ChartPoint {
   double frequency;
 };
 
+// What each legend entry's sample shows.
+enum class ChartSeries { Band, NaturalFrequency, SheddingCurve, OperatingPoint };
+
+struct LegendEntry {
+  ChartSeries series;
+  std::string label;
+};
+
 struct ScreeningChart {
   std::string title;
   ChartAxis speedAxis;      // 0 to at least 1.5 * max(V, Vcrit, top of the lock-in speeds)
@@ -23,14 +34,11 @@ struct ScreeningChart {
   // fs(V) from 0 to the end of the speed axis, in order of speed; at the
   // onset of shedding two points share the speed (fs jumps up from 0).
   std::vector<ChartPoint> sheddingCurve;
-  std::string curveLabel;
   double naturalFrequency = 0.0;  // a horizontal line
-  std::string naturalLabel;
   double bandLowFrequency = 0.0;  // LO * fn and HI * fn: a shaded band
   double bandHighFrequency = 0.0;
-  std::string bandLabel;
   ChartPoint operatingPoint{};  // (V, fs), fs 0 without shedding
-  std::string operatingLabel;
+  std::array<LegendEntry, 4> legend;  // in the order it is shown
 };
 
 // Chart of a case that cylinder's screening (result) has screened.

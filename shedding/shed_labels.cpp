@@ -1,16 +1,16 @@
 #include "shedding/shed_labels.h"
 
+#include "shedding/unit_words.h"
+
 namespace shedding {
 namespace {
 
-const char* InputLabel(ShedAnalysis quantity, UnitSystem units) {
-  const bool english = units == UnitSystem::English;
+std::string InputLabel(ShedAnalysis quantity, UnitSystem units) {
   switch (quantity) {
     case ShedAnalysis::StrouhalNumber: return "Strouhal Number";
     case ShedAnalysis::Frequency: return "Frequency of Vortices (Hz)";
-    case ShedAnalysis::Diameter: return english ? "Diameter (ft)" : "Diameter (m)";
-    case ShedAnalysis::Velocity:
-      return english ? "Freestream velocity (ft/sec)" : "Freestream velocity (m/sec)";
+    case ShedAnalysis::Diameter: return WithUnit("Diameter", LengthUnit(units));
+    case ShedAnalysis::Velocity: return WithUnit("Freestream velocity", SpeedUnit(units));
   }
   return "";
 }
@@ -28,13 +28,11 @@ std::array<std::string, kSlotCount> SlotLabels(ShedAnalysis analysis, UnitSystem
 }
 
 std::string ResultLabel(ShedAnalysis analysis, UnitSystem units) {
-  const bool english = units == UnitSystem::English;
   switch (analysis) {
     case ShedAnalysis::StrouhalNumber: return "Strouhal Number";
     case ShedAnalysis::Frequency: return "Frequency (Hz)";
-    case ShedAnalysis::Diameter: return english ? "Diameter (ft)" : "Diameter (m)";
-    case ShedAnalysis::Velocity:
-      return english ? "Freestream Velocity (ft/sec)" : "Freestream Velocity (m/sec)";
+    case ShedAnalysis::Diameter: return WithUnit("Diameter", LengthUnit(units));
+    case ShedAnalysis::Velocity: return WithUnit("Freestream Velocity", SpeedUnit(units));
   }
   return "";
 }

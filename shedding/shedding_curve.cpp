@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "shedding/correlation.h"
+#include "shedding/wide_arithmetic.h"
 
 namespace shedding {
 namespace {
@@ -55,20 +56,35 @@ double ReynoldsForProduct(double product) {
 
 }  // namespace
 
+double ReynoldsNumber(double speed, double diameter, double viscosity) {
+  return UnlessOutOfRange(speed * diameter / viscosity,
+                          [&] { return WideProductOver(speed, diameter, viscosity); });
+}
+
 double SheddingFrequency(double speed, double diameter, double viscosity) {
-  const double reynolds = speed * diameter / viscosity;
+  const double reynolds = ReynoldsNumber(speed, diameter, viscosity);
   if (!(reynolds >= kSheddingOnsetReynolds)) return 0.0;
-  return StrouhalFromReynolds(reynolds) * speed / diameter;
+  return StrouhalFrequency(StrouhalFromReynolds(reynolds), speed, diameter);
+}
+
+double StrouhalFrequency(double strouhal, double speed, double diameter) {
+  return UnlessOutOfRange(strouhal * speed / diameter, [&] { return WideProductOver(strouhal, speed, diameter); });
 }
 
 double SpeedForSheddingFrequency(double frequency, double diameter, double viscosity) {
   const double product = frequency * diameter / viscosity * diameter;
   const double reynolds = product <= OnsetProduct() ? kSheddingOnsetReynolds : ReynoldsForProduct(product);
-  return SpeedForReynolds(reynolds, diameter, viscosity);
+  return UnlessOutOfRange(SpeedForReynolds(reynolds, diameter, viscosity), [&] {
+    // Re * nu / D past the double range on the way. Where St * Re itself is
+    // past it, St is the last point's constant, and V = f * D / St.
+    return std::isfinite(reynolds) ? WideProductOver(reynolds, viscosity, diameter)
+                                   : WideProductOver(frequency, diameter, CorrelationTable.back().strouhal);
+  });
 }
 
 double OnsetSheddingFrequency(double diameter, double viscosity) {
-  return OnsetProduct() * viscosity / diameter / diameter;
+  return UnlessOutOfRange(OnsetProduct() * viscosity / diameter / diameter,
+                          [&] { return WideProductOver(OnsetProduct(), viscosity / diameter, diameter); });
 }
 
 double SpeedForReynolds(double reynolds, double diameter, double viscosity) {

@@ -65,54 +65,57 @@ constexpr std::array<FigureName, kResponseFigureCount> kFigureNames = {{
     {"load_cycles", "Load cycles in the design life", "Load cycles in the design life"},
 }};
 
-constexpr PlainVerdict kInvestigate = {
+constexpr Verdict kInvestigate = {
     "investigate",
     "Vortex shedding must be investigated: vcrit does not exceed 1.25 vm (EN 1991-1-4, E.1.2(2))."};
-constexpr PlainVerdict kNeedNotInvestigate = {
+constexpr Verdict kNeedNotInvestigate = {
     "need-not-investigate",
     "Vortex shedding need not be investigated: vcrit exceeds 1.25 vm (EN 1991-1-4, E.1.2(2))."};
-constexpr PlainVerdict kSettled = {"settled",
+constexpr Verdict kSettled = {"settled",
                                    "The correlation length Lj settled (Table E.4 and the amplitude agree)."};
 static_assert(kAmplitudeIterationLimit == 100, "the words below name the limit");
-constexpr PlainVerdict kNotSettled = {
+constexpr Verdict kNotSettled = {
     "not-settled",
     "The correlation length Lj did not settle within 100 iterations; the figures are those of the last."};
-constexpr PlainVerdict kDecrementGiven = {
+constexpr Verdict kDecrementGiven = {
     "log-decrement-given", "Damping given as the logarithmic decrement; the damping ratio is derived from it."};
-constexpr PlainVerdict kRatioGiven = {
+constexpr Verdict kRatioGiven = {
     "damping-ratio-given", "Damping given as the damping ratio; the logarithmic decrement is derived from it."};
-constexpr PlainVerdict kFrequencyGiven = {"given", "Natural frequency and mass per length as given."};
-constexpr PlainVerdict kFrequencyEstimated = {
+constexpr Verdict kFrequencyGiven = {"given", "Natural frequency and mass per length as given."};
+constexpr Verdict kFrequencyEstimated = {
     "tube", "Natural frequency and mass per length computed for the uniform tube (Euler-Bernoulli beam)."};
-constexpr PlainVerdict kFigureSource = {"figure-e2",
+constexpr Verdict kFigureSource = {"figure-e2",
                                         "clat,0 is read from Figure E.2 of EN 1991-1-4, not from its text."};
 
-bool IsPositive(double value) { return value > InputThreshold && std::isfinite(value); }
-
-std::string AboveThreshold() { return "must be finite and greater than " + FormatGeneral(InputThreshold, 0, 6); }
-
-ResponseInputError InputError(ResponseField field, UnitSystem units, std::string requirement) {
-  return {field, ResponseFieldLabel(field, units), std::move(requirement)};
+InputError FieldError(ResponseField field, UnitSystem units, std::string requirement) {
+  return {static_cast<int>(field), ResponseFieldLabel(field, units), std::move(requirement)};
 }
 
-std::optional<ResponseInputError> CheckInputs(const ResponseCase& c) {
+// The one validity rule's error, with what else the field must be.
+InputError InvalidField(ResponseField field, UnitSystem units, std::string_view more = {}) {
+  InputError error = InvalidInput(static_cast<int>(field), ResponseFieldLabel(field, units));
+  error.requirement += more;
+  return error;
+}
+
+std::optional<InputError> CheckInputs(const ResponseCase& c) {
   const UnitSystem units = c.units;
-  const auto positive = [units](ResponseField field, double value) -> std::optional<ResponseInputError> {
-    if (IsPositive(value)) return std::nullopt;
-    return InputError(field, units, AboveThreshold());
+  const auto positive = [units](ResponseField field, double value) -> std::optional<InputError> {
+    if (IsValidInput(value)) return std::nullopt;
+    return InvalidField(field, units);
   };
   using enum ResponseField;
   if (auto error = positive(Diameter, c.diameter)) return error;
   if (auto error = positive(Height, c.height)) return error;
   if (c.tube) {
     const TubeSection& tube = *c.tube;
-    if (!(IsPositive(tube.wallThickness) && tube.wallThickness <= c.diameter / 2.0)) {
-      return InputError(WallThickness, units, AboveThreshold() + " and at most half the diameter");
+    if (!(IsValidInput(tube.wallThickness) && tube.wallThickness <= c.diameter / 2.0)) {
+      return InvalidField(WallThickness, units, " and at most half the diameter");
     }
     if (auto error = positive(YoungsModulus, tube.youngsModulus)) return error;
     if (auto error = positive(MaterialDensity, tube.materialDensity)) return error;
     if (!(tube.extraMass >= 0.0 && std::isfinite(tube.extraMass))) {
-      return InputError(ExtraMass, units, "must be finite and not negative");
+      return FieldError(ExtraMass, units, "must be finite and not negative");
     }
   } else {
     if (auto error = positive(NaturalFrequency, c.naturalFrequency)) return error;
@@ -120,8 +123,8 @@ std::optional<ResponseInputError> CheckInputs(const ResponseCase& c) {
   }
   if (c.dampingMeasure == DampingMeasure::LogDecrement) {
     if (auto error = positive(LogDecrement, c.damping)) return error;
-  } else if (!(IsPositive(c.damping) && c.damping < 1.0)) {
-    return InputError(DampingRatio, units, AboveThreshold() + " and less than 1");
+  } else if (!(IsValidInput(c.damping) && c.damping < 1.0)) {
+    return InvalidField(DampingRatio, units, " and less than 1");
   }
   if (auto error = positive(MeanWind, c.meanWind)) return error;
   if (auto error = positive(Life, c.life)) return error;
@@ -133,22 +136,22 @@ class FigureWriter {
   FigureWriter(ResponseResult& result, UnitSystem units) : result_(result), units_(units) {}
 
   void Claim(ResponseFigureId id, double value, FigureFormat format = FigureFormat::FourDigits) {
-    ResponseFigure& figure = Named(id);
+    Figure& figure = Named(id);
     figure.value = value;
     figure.claimed = true;
     figure.format = format;
   }
 
   void Disclaim(ResponseFigureId id) {
-    ResponseFigure& figure = Named(id);
+    Figure& figure = Named(id);
     figure.value = std::numeric_limits<double>::quiet_NaN();
     figure.claimed = false;
   }
 
  private:
-  ResponseFigure& Named(ResponseFigureId id) {
+  Figure& Named(ResponseFigureId id) {
     const auto index = static_cast<std::size_t>(id);
-    ResponseFigure& figure = result_.figures[index];
+    Figure& figure = result_.figures[index];
     figure.key = kFigureNames[index].key;
     figure.label = units_ == UnitSystem::English ? kFigureNames[index].english : kFigureNames[index].metric;
     return figure;

@@ -12,7 +12,9 @@
 #include <variant>
 
 #include "shedding/beam_mode.h"
-#include "shedding/lock_in_screening.h"
+#include "shedding/figure.h"
+#include "shedding/input_error.h"
+#include "shedding/verdict.h"
 #include "shedding/shed_analysis.h"
 #include "shedding/tube_natural_frequency.h"
 
@@ -57,14 +59,6 @@ enum class ResponseField {
 // "Diameter (m)", "Young's modulus (psi)", ...
 std::string ResponseFieldLabel(ResponseField field, UnitSystem units);
 
-// The one input error of this analysis: which field, its label, and what
-// it must be.
-struct ResponseInputError {
-  ResponseField field;
-  std::string label;
-  std::string requirement;
-};
-
 enum class ResponseFigureId {
   NaturalFrequency,
   ChimneyFrequency,  // EN 1991-1-4 F.2(3); a cantilever tube only
@@ -87,24 +81,22 @@ enum class ResponseFigureId {
 };
 inline constexpr std::size_t kResponseFigureCount = 18;
 
-// The same shape as the screening's figures: key, label, value, format.
-using ResponseFigure = ScreeningFigure;
-
 struct ResponseResult {
-  std::array<ResponseFigure, kResponseFigureCount> figures;
+  std::array<Figure, kResponseFigureCount> figures;
   bool investigate = true;  // E.1.2(2)
-  PlainVerdict eurocode;
+  Verdict eurocode;
   bool settled = true;  // the correlation length settled
   int iterations = 0;
-  PlainVerdict correlation;
-  PlainVerdict damping;    // which measure was given
-  PlainVerdict frequency;  // given or estimated
-  PlainVerdict figureSource;  // what is read from a figure of the standard
+  Verdict correlation;
+  Verdict damping;    // which measure was given
+  Verdict frequency;  // given or estimated
+  Verdict figureSource;  // what is read from a figure of the standard
 
-  const ResponseFigure& Figure(ResponseFigureId id) const { return figures[static_cast<std::size_t>(id)]; }
+  const Figure& At(ResponseFigureId id) const { return figures[static_cast<std::size_t>(id)]; }
 };
 
-using ResponseOutcome = std::variant<ResponseResult, ResponseInputError>;
+// An input error names its field as a ResponseField.
+using ResponseOutcome = Outcome<ResponseResult>;
 
 // Every value must be finite: b, the height, fn, me, E, the densities, the
 // damping, vm and the life above 1e-40, the damping ratio below 1, the wall

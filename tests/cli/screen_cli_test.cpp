@@ -36,7 +36,9 @@ TEST(ScreenJson, IsOneWellFormedObjectWithNumbersAsNumbers) {
   EXPECT_NEAR(0.95007, std::stod(fields->at("frequency_ratio")), 1e-5);
   EXPECT_NEAR(1.05053, std::stod(fields->at("critical_velocity")), 1e-5);
   EXPECT_EQ("lock-in", fields->at("lock_in.verdict"));
-  EXPECT_EQ("true", fields->at("eurocode.investigate"));
+  // The Eurocode rule is for wind: in water it is not applied.
+  EXPECT_EQ("null", fields->at("eurocode.investigate"));
+  EXPECT_EQ("not-applicable", fields->at("eurocode.verdict"));
   EXPECT_EQ("true", fields->at("viv_ranges.cross_flow"));
 
   // Below the onset the lock-in figures are null, not numbers.
@@ -57,6 +59,8 @@ TEST(ScreenPlain, EnglishUnitsLabelTheirFigures) {
   EXPECT_NE(std::string::npos, run.out.find("\nShedding frequency (Hz): 20.21\n"));
   EXPECT_NE(std::string::npos, run.out.find("\nCritical velocity, fs = fn (ft/sec): "));
   EXPECT_EQ(0u, run.out.find("Kinematic viscosity (ft^2/sec): 0.0001621\n"));
+  EXPECT_NE(std::string::npos, run.out.find("\nEurocode rule: Vortex shedding must be investigated: Vcrit does not "
+                                            "exceed 1.25 V (EN 1991-1-4, E.1.2(2)).\n"));
 }
 
 TEST(ScreenCsv, HeaderThenOneLinePerRow) {
@@ -65,7 +69,7 @@ TEST(ScreenCsv, HeaderThenOneLinePerRow) {
   EXPECT_EQ(0, run.exitCode);
   EXPECT_EQ("V,D,FN,Re,St,fs,fs/fn,Vr,Vcrit,V_lock_in_low,V_lock_in_high,lock_in,eurocode,viv_ranges\n"
             // Re 1: no shedding, fs and fs/fn left empty; Vcrit 1.28873 as in the core tests.
-            "0.01,0.1,2,1,0.000,,,0.05,1.289,1.068,1.503,no-shedding,need-not-investigate,none\n"
+            "0.01,0.1,2,1,0.000,,,0.05,1.289,1.068,1.503,no-shedding,not-applicable,none\n"
             "1,2,Input Error\n"
             "1,2,3,4,Input Error\n"
             "0.01,0.1,-2,Input Error\n",

@@ -12,15 +12,12 @@
 #include "dialogs/screening_dlg.h"
 #include "res/resource.h"
 #include "shedding/number_text.h"
+#include "shedding/screen_lock_in.h"
 #include "tests/support/gui_driver.h"
 
 using namespace gui_test;
 
 namespace {
-
-std::string Shown(const shedding::ScreeningFigure& figure) {
-  return shedding::FormatFigure(figure.value, figure.claimed, figure.format);
-}
 
 constexpr int kEnglish = 0;
 constexpr int kFreshWater = 0;
@@ -58,8 +55,8 @@ TEST_F(ScreeningDlgTest, AWaterCaseFromTheKeyboardShowsTheCoresFiguresVerdictsAn
   conditions.fluid = shedding::Fluid::FreshWater;
   conditions.temperature = 20;
   const shedding::ScreeningCase cylinder{1.5, 0.1, 3};
-  const auto expected = std::get<shedding::ScreeningResult>(shedding::ScreenLockIn(conditions, cylinder));
-  ASSERT_EQ(expected.verdict, shedding::LockInVerdict::LockIn);
+  const auto expected = std::get<shedding::ScreeningReport>(shedding::ScreenLockIn(conditions, cylinder)).result;
+  ASSERT_EQ(expected.lockIn, shedding::screening_verdicts::kLockIn);
 
   RunModal(screening, [&] {
     // What it starts with: metric, fresh water at 20 C, the default band,
@@ -90,18 +87,18 @@ TEST_F(ScreeningDlgTest, AWaterCaseFromTheKeyboardShowsTheCoresFiguresVerdictsAn
     for (std::size_t row = 0; row < expected.figures.size(); ++row) {
       const int labelId = IDC_FIGURE_LABEL_FIRST + static_cast<int>(row);
       EXPECT_EQ(ControlText(screening, labelId), expected.figures[row].label);
-      EXPECT_EQ(ControlText(screening, IDC_FIGURE_VALUE_FIRST + static_cast<int>(row)), Shown(expected.figures[row]))
+      EXPECT_EQ(ControlText(screening, IDC_FIGURE_VALUE_FIRST + static_cast<int>(row)), shedding::FigureText(expected.figures[row]))
           << expected.figures[row].label;
     }
     const std::string verdict = ControlText(screening, IDC_VERDICT);
-    for (const shedding::PlainVerdict& part : {expected.lockIn, expected.eurocode, expected.vivRanges}) {
-      EXPECT_NE(verdict.find(part.text), std::string::npos) << part.text;
+    for (const shedding::Verdict& part : {expected.lockIn, expected.eurocode, expected.vivRanges}) {
+      EXPECT_NE(verdict.find(part.words), std::string::npos) << part.words;
     }
     // The chart says in words where the operating point lies, and draws.
     const std::string description = AccessibleName(screening, IDC_CHART);
     if (!description.empty()) {  // where the system tells statics' names at all
       EXPECT_NE(description.find("lies inside the lock-in band"), std::string::npos) << description;
-      EXPECT_NE(description.find(Shown(expected.Figure(shedding::ScreeningFigureId::LockInSpeedLow))),
+      EXPECT_NE(description.find(shedding::FigureText(expected.At(shedding::ScreeningFigureId::LockInSpeedLow))),
                 std::string::npos) << description;
     }
     EXPECT_NE(ControlText(screening, IDC_CHART).find("lies inside the lock-in band"), std::string::npos);
