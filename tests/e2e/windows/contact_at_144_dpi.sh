@@ -6,7 +6,7 @@
 # Expects what the other Windows scenarios do (tests/e2e/windows/CMakeLists.txt)
 # and E2E_CONTACT_CONFIG, the build's res/contact_config.h, which holds the
 # links' texts.
-: "${E2E_CONTACT_CONFIG:?the build's contact_config.h}"
+: "${E2E_CONTACT_CONFIG:?path of contact_config.h in the build folder}"
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e_session.sh"
 label() { sed -n "s/.*$1 = \"\(.*\)\";/\1/p" "$E2E_CONTACT_CONFIG"; }
 
