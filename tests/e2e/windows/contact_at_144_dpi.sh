@@ -14,9 +14,18 @@ readonly LINK_COLOUR=0000EE
 readonly FONT=/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf
 [[ -r $FONT ]] || { echo "SKIP: $FONT is missing (fonts-liberation)" >&2; exit 77; }
 
-# The prefix, removed with the session's folder; its server ends with it.
+# The prefix, removed with the session's folder once its server, which
+# writes into it to the last, has ended.
 VORTEX_WINE_PREFIX=$session_dir/prefix
 export VORTEX_WINE_PREFIX
+end_prefix_then_session() {
+  local status=$?
+  WINEPREFIX=$VORTEX_WINE_PREFIX /usr/lib/wine/wineserver -k 2>/dev/null || true
+  WINEPREFIX=$VORTEX_WINE_PREFIX /usr/lib/wine/wineserver -w 2>/dev/null || true
+  (exit "$status")
+  end_session
+}
+trap end_prefix_then_session EXIT
 WINEPREFIX=$VORTEX_WINE_PREFIX "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/wine-prefix.sh"
 cat >"$session_dir/dpi.reg" <<'REG'
 REGEDIT4
