@@ -19,7 +19,9 @@ const MessageMap& CLinkLabel::GetThisMessageMap() {
 }
 
 void CLinkLabel::PreSubclassWindow() {
-  ModifyStyle(0, SS_NOTIFY);  // so that clicks are reported
+  // Clicks are reported, the keyboard reaches the link, and its text (an
+  // address, which may hold "&") shows as it is.
+  ModifyStyle(0, SS_NOTIFY | SS_NOPREFIX | WS_TABSTOP);
   if (target.IsEmpty()) target = GetWindowText();
   if (GetWindowText().IsEmpty()) SetWindowText(target);
   FitToText();
@@ -27,7 +29,7 @@ void CLinkLabel::PreSubclassWindow() {
 
   CRect client;
   GetClientRect(&client);
-  tooltip.Create(this);
+  tooltip.Create(this, TTS_NOPREFIX);
   tooltip.AddTool(this, target, &client, kToolId);
 
   CStatic::PreSubclassWindow();
@@ -39,21 +41,35 @@ BOOL CLinkLabel::PreTranslateMessage(MSG* msg) {
 }
 
 HBRUSH CLinkLabel::CtlColor(CDC* dc, UINT) {
-  dc->SetTextColor(followed ? followedColor : linkColor);
-  if (underlined) {
-    if (!underlineFont.GetSafeHandle()) {
-      // A label without a font of its own underlines the system font.
-      CFont* font = GetFont();
-      if (!font) font = CFont::FromHandle(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)));
-      LOGFONT description;
-      font->GetLogFont(&description);
-      description.lfUnderline = TRUE;
-      underlineFont.CreateFontIndirect(&description);
-    }
-    dc->SelectObject(&underlineFont);
-  }
+  dc->SetTextColor(TextColor());
+  dc->SelectObject(DrawnFont());
   dc->SetBkMode(TRANSPARENT);
   return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
+COLORREF CLinkLabel::TextColor() const {
+  // In high contrast the user's scheme names the colour of links.
+  HIGHCONTRAST contrast{};
+  contrast.cbSize = sizeof contrast;
+  if (SystemParametersInfo(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+      (contrast.dwFlags & HCF_HIGHCONTRASTON)) {
+    return GetSysColor(COLOR_HOTLIGHT);
+  }
+  return followed ? followedColor : linkColor;
+}
+
+CFont* CLinkLabel::DrawnFont() {
+  // A label without a font of its own draws in the system font.
+  CFont* font = GetFont();
+  if (!font) font = CFont::FromHandle(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)));
+  if (!underlined) return font;
+  if (!underlineFont.GetSafeHandle()) {
+    LOGFONT description;
+    font->GetLogFont(&description);
+    description.lfUnderline = TRUE;
+    underlineFont.CreateFontIndirect(&description);
+  }
+  return &underlineFont;
 }
 
 BOOL CLinkLabel::OnSetCursor(CWnd*, UINT, UINT) {
@@ -105,10 +121,13 @@ void CLinkLabel::FitToText() {
   GetWindowRect(&rect);
   if (CWnd* parent = GetParent()) parent->ScreenToClient(&rect);
 
-  // Measured with the font a fresh context holds, not the label's own.
+  // Measured in the font the label draws in: a fresh context holds the
+  // stock system font, whose extent differs at every scale.
   const CString text = GetWindowText();
   CDC* dc = GetDC();
+  CFont* previous = dc->SelectObject(DrawnFont());
   const CSize extent = dc->GetTextExtent(text, text.GetLength());
+  dc->SelectObject(previous);
   ReleaseDC(dc);
 
   const DWORD style = GetStyle();

@@ -1,7 +1,9 @@
 #pragma once
 // A static text that behaves as a hyperlink: drawn in a link colour (another
-// once followed) and underlined, fitted to its text, with a hand cursor and
-// a tooltip showing its target; a click opens the target.
+// once followed; the system's hot-light colour in high contrast) and
+// underlined, fitted to its text in the font it draws in, with a hand cursor
+// and a tooltip showing its target; a click, or Enter or Space once Tab has
+// reached it, opens the target.
 
 #include "framework/afxwin.h"
 
@@ -29,6 +31,10 @@ class CLinkLabel : public CStatic {
   BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
   void OnLabelClicked();
   void FitToText();
+  COLORREF TextColor() const;
+  // The font the text is drawn and measured in: the window's font, with the
+  // underline when underlined.
+  CFont* DrawnFont();
 
   COLORREF linkColor = RGB(0, 0, 238);
   COLORREF followedColor = RGB(85, 26, 139);

@@ -1,5 +1,6 @@
 #include "linklabel/open_target.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -30,6 +31,8 @@ constexpr FailureText kFailureTexts[] = {
     {platform::kDdeBusy, "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed."},
     {platform::kNoAssociation, "There is no application associated\nwith the given filename extension."},
     {platform::kDllNotFound, "The specified dynamic-link library was not found."},
+    {platform::kElevationRequired, "The program registered for web pages\nneeds administrator rights to start."},
+    {platform::kStartFailed, "The program registered for web pages\ncould not be started."},
 };
 
 }  // namespace
@@ -39,11 +42,12 @@ platform::RegError ReadClassesRootDefault(platform::RegKey root, const char* sub
   platform::RegKey key = 0;
   const platform::RegError opened = system.RegOpenKeyExA(root, subkey, platform::kKeyQueryValue, &key);
   if (opened != platform::kRegSuccess) return opened;
-  char value[kRegistryValueSize];
+  char value[kRegistryValueSize] = {};
   long size = kRegistryValueSize;
-  // A value too long for the buffer (or unreadable) reads as empty.
-  if (system.RegQueryValueA(key, value, &size) != platform::kRegSuccess) value[0] = '\0';
-  value[kRegistryValueSize - 1] = '\0';
+  // A value too long for the buffer (or unreadable) reads as empty; one
+  // read ends where its length says, terminated or not.
+  if (system.RegQueryValueA(key, value, &size) != platform::kRegSuccess) size = 1;
+  value[std::clamp(size, 1L, kRegistryValueSize) - 1] = '\0';
   std::strcpy(out, value);
   system.RegCloseKey(key);
   return opened;

@@ -21,6 +21,11 @@ constexpr ResultCode kDdeTimeout = 28;
 constexpr ResultCode kDdeFailed = 29;
 constexpr ResultCode kDdeBusy = 30;
 constexpr ResultCode kDllNotFound = 32;
+// Our own, from numbers the classic codes leave unused: a program that
+// needs an administrator's rights to start (starting one for a link never
+// asks for them), and a start that failed for a reason no other code names.
+constexpr ResultCode kStartFailed = 1;
+constexpr ResultCode kElevationRequired = 4;
 // Any value above 32 means success to both callers; this is the one we give.
 constexpr ResultCode kStarted = 33;
 

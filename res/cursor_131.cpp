@@ -1,5 +1,5 @@
 // Cursor 131, shown over link labels: a hand with its index finger pointing
-// up. The hot spot is the image's top-left corner, not the finger tip.
+// up. The hot spot is the finger tip, where the user points.
 
 #include "res/resource.h"
 #include "res/resource_data.h"
@@ -44,6 +44,6 @@ constexpr IconImage<32> kHand = {
 
 }  // namespace
 
-constinit const CursorResource kLinkHandCursor{IDC_LINK_HAND, kHand, 0, 0};
+constinit const CursorResource kLinkHandCursor{IDC_LINK_HAND, kHand, 6, 0};
 
 }  // namespace resources

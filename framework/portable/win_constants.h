@@ -90,6 +90,9 @@ constexpr DWORD SS_NOPREFIX = 0x0080;
 constexpr DWORD SS_NOTIFY = 0x0100;
 constexpr DWORD SS_CENTERIMAGE = 0x0200;
 
+// Tooltip styles.
+constexpr DWORD TTS_NOPREFIX = 0x0002;
+
 // Message box types and results.
 constexpr UINT MB_OK = 0x0000;
 constexpr UINT MB_ICONEXCLAMATION = 0x0030;
@@ -150,3 +153,8 @@ constexpr int COLOR_WINDOWTEXT = 8;
 constexpr int COLOR_HIGHLIGHT = 13;
 constexpr int COLOR_BTNFACE = 15;
 constexpr int COLOR_GRAYTEXT = 17;
+constexpr int COLOR_HOTLIGHT = 26;
+
+// System settings: whether high contrast is on.
+constexpr UINT SPI_GETHIGHCONTRAST = 0x0042;
+constexpr DWORD HCF_HIGHCONTRASTON = 0x00000001;

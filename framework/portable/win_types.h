@@ -101,5 +101,12 @@ struct LOGFONT {
   char lfFaceName[LF_FACESIZE] = {};
 };
 
+// The high-contrast setting (SPI_GETHIGHCONTRAST).
+struct HIGHCONTRAST {
+  UINT cbSize = 0;
+  DWORD dwFlags = 0;
+  char* lpszDefaultScheme = nullptr;
+};
+
 // Stock objects: NULL_BRUSH and SYSTEM_FONT.
 HGDIOBJ GetStockObject(int object);

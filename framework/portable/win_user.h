@@ -8,6 +8,8 @@
 HCURSOR SetCursor(HCURSOR cursor);
 int GetSystemMetrics(int index);
 // The desktop's colour for a kind of element (COLOR_WINDOW, COLOR_WINDOWTEXT,
-// COLOR_HIGHLIGHT, COLOR_BTNFACE, COLOR_GRAYTEXT): what the user's colour
-// scheme paints it with, dark or light.
+// COLOR_HIGHLIGHT, COLOR_BTNFACE, COLOR_GRAYTEXT, COLOR_HOTLIGHT for links):
+// what the user's colour scheme paints it with, dark or light.
 COLORREF GetSysColor(int index);
+// A system setting; only SPI_GETHIGHCONTRAST is known (into a HIGHCONTRAST).
+BOOL SystemParametersInfo(UINT action, UINT param, void* data, UINT winIni);

@@ -1,6 +1,7 @@
 #include "framework/dc.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <cmath>
 
 #include "framework/internal/framework_access.h"
 #include "framework/qt/gdi_objects.h"
@@ -36,9 +37,12 @@ CFont* CDC::SelectObject(CFont* font) {
 }
 
 CSize CDC::GetTextExtent(const char* text, int count) const {
-  const QFontMetrics metrics(m_hDC->font ? m_hDC->font->font : QFont());
+  const QFontMetricsF metrics(m_hDC->font ? m_hDC->font->font : QFont());
   const QString string = QString::fromUtf8(text, count);
-  return CSize(metrics.horizontalAdvance(string), metrics.height());
+  // Rounded up: a static as wide as its text must not wrap it for a
+  // fraction of a pixel.
+  return CSize(static_cast<LONG>(std::ceil(metrics.horizontalAdvance(string))),
+               static_cast<LONG>(std::ceil(metrics.height())));
 }
 
 BOOL CDC::DrawIcon(int x, int y, HICON icon) {

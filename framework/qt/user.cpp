@@ -40,7 +40,17 @@ COLORREF GetSysColor(int index) {
       return ToColorRef(palette.color(QPalette::Window));
     case COLOR_GRAYTEXT:
       return ToColorRef(palette.color(QPalette::Disabled, QPalette::Text));
+    case COLOR_HOTLIGHT:
+      return ToColorRef(palette.color(QPalette::Link));
     default:
       return RGB(0, 0, 0);
   }
+}
+
+BOOL SystemParametersInfo(UINT action, UINT, void* data, UINT) {
+  if (action != SPI_GETHIGHCONTRAST || !data) return FALSE;
+  // Qt 6.4 tells no high-contrast setting apart from any other colour
+  // scheme (the palette already follows the desktop's), so it reads as off.
+  static_cast<HIGHCONTRAST*>(data)->dwFlags = 0;
+  return TRUE;
 }

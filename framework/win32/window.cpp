@@ -5,6 +5,7 @@
 
 #include "framework/internal/framework_access.h"
 #include "framework/win32/control_color.h"
+#include "framework/win32/link_static.h"
 #include "framework/win32/modal_dialog.h"
 
 namespace {
@@ -22,6 +23,7 @@ LRESULT CALLBACK ControlProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     DetachWrapper(hwnd);
     return CallWindowProcA(original, hwnd, message, wParam, lParam);
   }
+  if (IsLinkStatic(hwnd)) return LinkStaticProcedure(hwnd, message, wParam, lParam);
   return framework_detail::Dispatch(hwnd, message, wParam, lParam);
 }
 

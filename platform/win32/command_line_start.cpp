@@ -15,6 +15,10 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t";
 
+// ERROR_ELEVATION_REQUIRED, which mingw-w64's headers lack: the program's
+// manifest asks for an administrator's rights.
+constexpr DWORD kElevationRequiredError = 740;
+
 bool IsBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
 
 // Whether text, read as the C runtime reads a command line, ends inside
@@ -76,8 +80,12 @@ ResultCode CodeForStartError(DWORD error) {
     case ERROR_MOD_NOT_FOUND:
     case ERROR_DLL_NOT_FOUND:
       return kDllNotFound;
-    default:
+    case ERROR_NO_SYSTEM_RESOURCES:
       return kOutOfResources;
+    case kElevationRequiredError:
+      return kElevationRequired;
+    default:
+      return kStartFailed;
   }
 }
 

@@ -24,7 +24,8 @@ namespace platform {
 //   otherwise the code for CreateProcessA's error: file not found -> 2; path
 //     not found, a bad name or a folder -> 3; access denied -> 5; out of
 //     memory -> 8; not a program for this machine -> 11; sharing violation
-//     -> 26; a library missing -> 32; anything else -> 0.
+//     -> 26; a library missing -> 32; no system resources -> 0; elevation
+//     required (740) -> 4; anything else -> 1.
 ResultCode StartCommandLine(const char* commandLine, std::size_t targetOffset, int showCommand);
 
 }  // namespace platform

@@ -1,14 +1,13 @@
 // The contact dialog and its two link labels as a user meets them: their
-// texts, colours, underline, hand cursor and tooltips, and what a click does,
-// with the desktop's services scripted.
+// texts, colours, underline, hand cursor and tooltips, and what a click or
+// the keyboard does, with the desktop's services scripted.
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include "dialogs/contact_dlg.h"
 #include "res/contact_config.h"
 #include "res/resource.h"
+#include "res/resource_data.h"
 #include "tests/support/gui_driver.h"
 #include "tests/support/scripted_services.h"
 
@@ -18,24 +17,6 @@ namespace {
 
 constexpr COLORREF kLinkColour = RGB(0, 0, 238);
 constexpr COLORREF kFollowedColour = RGB(85, 26, 139);
-
-int CountPixels(const Image& image, COLORREF colour) {
-  return static_cast<int>(std::count(image.pixels.begin(), image.pixels.end(), colour));
-}
-
-// The longest horizontal run of pixels of colour in any row: an underline
-// is an unbroken line of the text's colour.
-int LongestRun(const Image& image, COLORREF colour) {
-  int longest = 0;
-  for (int y = 0; y < image.height; ++y) {
-    int run = 0;
-    for (int x = 0; x < image.width; ++x) {
-      run = image.At(x, y) == colour ? run + 1 : 0;
-      longest = std::max(longest, run);
-    }
-  }
-  return longest;
-}
 
 class ContactDlgTest : public ::testing::Test {
  protected:
@@ -137,9 +118,13 @@ TEST_F(ContactDlgTest, TheHandCursorShowsWhileThePointerIsOverALabel) {
   RunModal(contact, [&] {
     HCURSOR hand = LoadCursor(IDC_LINK_HAND);
     ASSERT_TRUE(hand);
-    // Its hot spot is the image's top-left corner, not the finger tip.
-    EXPECT_EQ(CursorHotSpot(hand).x, 0);
-    EXPECT_EQ(CursorHotSpot(hand).y, 0);
+    // Its hot spot is the finger tip: a drawn pixel of the image's topmost
+    // drawn row, where the user points.
+    const POINT hotSpot = CursorHotSpot(hand);
+    const auto& image = resources::kLinkHandCursor.image;
+    ASSERT_TRUE(hotSpot.x >= 0 && hotSpot.x < 32 && hotSpot.y >= 0 && hotSpot.y < 32);
+    EXPECT_NE(image[hotSpot.y][hotSpot.x], '.') << hotSpot.x << "," << hotSpot.y;
+    for (LONG y = 0; y < hotSpot.y; ++y) EXPECT_EQ(std::string(image[y]).find_first_not_of('.'), std::string::npos) << y;
     for (const int label : {IDC_MAIL_LINK, IDC_WEB_LINK}) {
       MoveMouse(contact, label);
       EXPECT_EQ(CursorOver(contact, label), hand) << label;
@@ -148,6 +133,53 @@ TEST_F(ContactDlgTest, TheHandCursorShowsWhileThePointerIsOverALabel) {
     EXPECT_EQ(CursorOver(contact, IDCANCEL), nullptr);
     MoveMouseTo(contact, 0, {2, 2});
     EXPECT_EQ(CursorOver(contact, 0), nullptr);
+    PressKey(Key::Escape);
+  });
+}
+
+TEST_F(ContactDlgTest, TabReachesEachLinkWithAFocusRectangleAndEnterOrSpaceOpensIt) {
+  services.shellResult = 42;
+  RunModal(contact, [&] {
+    ASSERT_EQ(FocusedId(), IDCANCEL);
+    const Image mail = Grab(contact, IDC_MAIL_LINK);
+    const Image web = Grab(contact, IDC_WEB_LINK);
+    PressKey(Key::Tab);
+    ASSERT_EQ(FocusedId(), IDC_MAIL_LINK);
+    EXPECT_NE(Grab(contact, IDC_MAIL_LINK).pixels, mail.pixels) << "no focus rectangle on the e-mail link";
+    PressKey(Key::Tab);
+    ASSERT_EQ(FocusedId(), IDC_WEB_LINK);
+    EXPECT_EQ(Grab(contact, IDC_MAIL_LINK).pixels, mail.pixels) << "the focus rectangle stays behind";
+    EXPECT_NE(Grab(contact, IDC_WEB_LINK).pixels, web.pixels) << "no focus rectangle on the web link";
+    EXPECT_TRUE(services.shellCalls.empty());
+
+    PressKey(Key::Return);
+    PressKey(Key::Tab, kShift);
+    ASSERT_EQ(FocusedId(), IDC_MAIL_LINK);
+    PressKey(Key::Space);
+    ASSERT_EQ(services.shellCalls.size(), 2u);
+    EXPECT_EQ(services.shellCalls[0].target, contact_config::kWebAddress);
+    EXPECT_EQ(services.shellCalls[1].target, contact_config::kMailTarget);
+    EXPECT_TRUE(IsOpen(contact)) << "Enter on a link must not close the dialog";
+    PressKey(Key::Escape);
+  });
+}
+
+TEST_F(ContactDlgTest, InHighContrastTheLinksTakeTheHotLightColour) {
+  HIGHCONTRAST contrast{};
+  contrast.cbSize = sizeof contrast;
+  if (!SystemParametersInfo(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) ||
+      !(contrast.dwFlags & HCF_HIGHCONTRASTON)) {
+    GTEST_SKIP() << "high contrast is off, and neither Wine (no SPI_GETHIGHCONTRAST switch) nor Qt 6.4 (no such "
+                    "setting) can turn it on: only a Windows session in high contrast shows this";
+  }
+  const COLORREF hotLight = GetSysColor(COLOR_HOTLIGHT);
+  services.shellResult = 42;
+  RunModal(contact, [&] {
+    Click(contact, IDC_WEB_LINK);
+    for (const int label : {IDC_MAIL_LINK, IDC_WEB_LINK}) {
+      EXPECT_GT(CountPixels(Grab(contact, label), hotLight), 0) << label;
+      EXPECT_TRUE(Underlined(label, hotLight)) << label;
+    }
     PressKey(Key::Escape);
   });
 }

@@ -1,6 +1,7 @@
 // The link label on statics of every alignment, in a small dialog of the
-// test's own made by the real framework: fitting to the text, the target
-// taken from the template text, and the tooltip following SetTarget.
+// test's own made by the real framework: fitting to the text in the font it
+// is drawn in, the target taken from the template text, and the tooltip
+// following SetTarget.
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,7 @@ constexpr int kCentre = 2002;
 constexpr int kRight = 2003;
 constexpr int kCentreImage = 2004;
 constexpr int kBlank = 2005;
+constexpr int kAmpersand = 2006;
 
 constexpr DialogItemTemplate kItems[] = {
     {ControlClass::Button, "Close", IDCANCEL, 150, 120, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
@@ -30,6 +32,7 @@ constexpr DialogItemTemplate kItems[] = {
     {ControlClass::Static, "Right-aligned link", kRight, 10, 50, 180, 8, SS_RIGHT},
     {ControlClass::Static, "Centred both ways", kCentreImage, 10, 70, 180, 24, SS_CENTER | SS_CENTERIMAGE},
     {ControlClass::Static, "", kBlank, 10, 100, 100, 8, SS_LEFT},
+    {ControlClass::Static, "Fish & Chips & Co", kAmpersand, 10, 110, 100, 8, SS_LEFT},
 };
 
 constexpr DialogTemplate kLabelsTemplate{
@@ -61,7 +64,8 @@ class LabelsDlg : public CDialog {
   LabelsDlg() : CDialog(kLabelsTemplateId, nullptr) {}
 
   std::map<int, CLinkLabel*> Labels() {
-    return {{kLeft, &left}, {kCentre, &centre}, {kRight, &right}, {kCentreImage, &centreImage}, {kBlank, &blank}};
+    return {{kLeft, &left},     {kCentre, &centre}, {kRight, &right}, {kCentreImage, &centreImage},
+            {kBlank, &blank}, {kAmpersand, &ampersand}};
   }
 
   std::map<int, RECT> templateRects;
@@ -70,6 +74,7 @@ class LabelsDlg : public CDialog {
   CLinkLabel right;
   CLinkLabel centreImage;
   CLinkLabel blank;
+  CLinkLabel ampersand;
 
  protected:
   void DoDataExchange(CDataExchange* dx) override {
@@ -84,10 +89,13 @@ class LabelsDlg : public CDialog {
 
 class LinkLabelTest : public ::testing::Test {
  protected:
-  // The text's extent in the font a fresh device context holds.
-  CSize StockExtent(const char* text) {
+  // The text's extent in the font the labels draw in, the dialog's (a
+  // fresh device context holds another).
+  CSize DrawnExtent(const char* text) {
     CDC* dc = dialog.left.GetDC();
+    CFont* previous = dc->SelectObject(dialog.left.GetFont());
     const CSize extent = dc->GetTextExtent(text, static_cast<int>(std::strlen(text)));
+    dc->SelectObject(previous);
     dialog.left.ReleaseDC(dc);
     return extent;
   }
@@ -100,21 +108,21 @@ class LinkLabelTest : public ::testing::Test {
 TEST_F(LinkLabelTest, FitsLabelsOfEachAlignmentToTheirText) {
   RunModal(dialog, [&] {
     const RECT left = dialog.templateRects[kLeft];
-    const CSize leftText = StockExtent("Left-aligned link");
+    const CSize leftText = DrawnExtent("Left-aligned link");
     EXPECT_TRUE(ControlRect(dialog, kLeft) == (RECT{left.left, left.top, left.left + leftText.cx, left.top + leftText.cy}));
 
     const RECT centre = dialog.templateRects[kCentre];
-    const CSize centreText = StockExtent("Centred link");
+    const CSize centreText = DrawnExtent("Centred link");
     const LONG inset = (centre.right - centre.left - centreText.cx) / 2;
     EXPECT_TRUE(ControlRect(dialog, kCentre) ==
                 (RECT{centre.left + inset, centre.top, centre.right - inset, centre.top + centreText.cy}));
 
     const RECT right = dialog.templateRects[kRight];
-    const CSize rightText = StockExtent("Right-aligned link");
+    const CSize rightText = DrawnExtent("Right-aligned link");
     EXPECT_TRUE(ControlRect(dialog, kRight) == (RECT{right.right - rightText.cx, right.top, right.right, right.top + rightText.cy}));
 
     const RECT both = dialog.templateRects[kCentreImage];
-    const CSize bothText = StockExtent("Centred both ways");
+    const CSize bothText = DrawnExtent("Centred both ways");
     const LONG sideInset = (both.right - both.left - bothText.cx) / 2;
     const LONG topInset = (both.bottom - both.top - bothText.cy) / 2;
     ASSERT_GT(topInset, 0) << "the static must be taller than its text";
@@ -126,11 +134,20 @@ TEST_F(LinkLabelTest, FitsLabelsOfEachAlignmentToTheirText) {
 
 TEST_F(LinkLabelTest, ATextWiderThanACentredLabelGrowsItByHalvesTruncatedTowardZero) {
   RunModal(dialog, [&] {
-    const CSize text = StockExtent("Centred both ways");
+    const CSize text = DrawnExtent("Centred both ways");
     // Seven pixels too narrow and five too low: the halvings are -3 and -2.
     dialog.centreImage.SetWindowPos(nullptr, 40, 60, text.cx - 7, text.cy - 5, SWP_NOZORDER);
     dialog.centreImage.SetFitToText(TRUE);
     EXPECT_TRUE(ControlRect(dialog, kCentreImage) == (RECT{37, 58, 37 + text.cx - 1, 58 + text.cy - 1}));
+    PressKey(Key::Escape);
+  });
+}
+
+TEST_F(LinkLabelTest, AnAmpersandIsShownAndTheUnderlinedTextSpansTheLabel) {
+  RunModal(dialog, [&] {
+    // Drawn as measured: no "&" taken for a mnemonic marker.
+    const RECT rect = ControlRect(dialog, kAmpersand);
+    EXPECT_GE(LongestRun(Grab(dialog, kAmpersand), RGB(0, 0, 238)), rect.right - rect.left - 2);
     PressKey(Key::Escape);
   });
 }
@@ -166,7 +183,7 @@ TEST_F(LinkLabelTest, ALabelWithoutTextShowsTheTargetItWasGiven) {
   RunModal(dialog, [&] {
     EXPECT_EQ(ControlText(dialog, kBlank), "https://example.org/blank");
     const RECT rect = ControlRect(dialog, kBlank);
-    const CSize text = StockExtent("https://example.org/blank");
+    const CSize text = DrawnExtent("https://example.org/blank");
     EXPECT_EQ(rect.right - rect.left, text.cx);
     EXPECT_EQ(rect.bottom - rect.top, text.cy);
     PressKey(Key::Escape);

@@ -222,7 +222,9 @@ TEST(ShowOpenFailureTest, ExplainsTheCodeInAnExclamationBox) {
       {26, "A sharing violation occurred. "},
       {31, "There is no application associated\nwith the given filename extension."},
       {32, "The specified dynamic-link library was not found."},
-      {4, "Unknown Error (4) occurred."},
+      {4, "The program registered for web pages\nneeds administrator rights to start."},
+      {1, "The program registered for web pages\ncould not be started."},
+      {6, "Unknown Error (6) occurred."},
       {33, "Unknown Error (33) occurred."},
       {-2, "Unknown Error (-2) occurred."},
   };

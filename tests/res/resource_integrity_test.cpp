@@ -66,8 +66,6 @@ TEST(ResourceLookup, EverythingTheProgramLoadsIsThere) {
   EXPECT_EQ(module.icons[0]->id, IDR_MAINFRAME);
   ASSERT_EQ(module.cursors.size(), 1u);
   EXPECT_EQ(module.cursors[0]->id, IDC_LINK_HAND);
-  EXPECT_EQ(module.cursors[0]->hotSpotX, 0);
-  EXPECT_EQ(module.cursors[0]->hotSpotY, 0);
   ASSERT_EQ(module.strings.size(), 1u);
   EXPECT_EQ(module.strings[0].id, IDS_ABOUTBOX);
   ASSERT_NE(module.version, nullptr);

@@ -126,9 +126,10 @@ void EnableControl(const CWnd& dialog, int id, bool enable);
 
 // --- What the user sees ---
 
-// Whether a static that notifies (a link) takes the keyboard focus: on Qt
-// the framework lets Tab reach links so that they work from the keyboard;
-// Windows statics never take it.
+// Whether a static that notifies takes the keyboard focus without the
+// tab-stop style: on Qt the framework lets Tab reach every such static;
+// the Windows dialog manager only those with the style (as link labels
+// have).
 bool LinksTakeTheFocus();
 
 // Whether the framework itself provides the dialog's system menu, as on Qt,
@@ -191,6 +192,11 @@ Image Grab(const CWnd& dialog, int id);
 // The image of the dialog's big or small icon as the system holds it, at its
 // own size, drawn over the dialog background colour.
 Image DialogIconImage(const CWnd& dialog, bool big);
+// How many of an image's pixels have a colour; and the longest horizontal
+// run of them in any row (an underline is an unbroken line of its text's
+// colour).
+int CountPixels(const Image& image, COLORREF colour);
+int LongestRun(const Image& image, COLORREF colour);
 // The colour the system paints dialogs' backgrounds with.
 COLORREF DialogBackgroundColor();
 

@@ -1,6 +1,6 @@
-// The Windows services under Wine: the class registry of a fresh prefix, and
-// command lines started with CreateProcessA, where a helper program records
-// the arguments its C runtime hands it.
+// The Windows services under Wine: the class registry of a fresh prefix and
+// values of the test's own, and command lines started with CreateProcessA,
+// where a helper program records the arguments its C runtime hands it.
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/services.h"
+#include "tests/platform/win32/test_class.h"
 
 namespace platform {
 namespace {
@@ -26,6 +27,7 @@ using namespace std::chrono_literals;
 using Words = std::vector<std::string>;
 
 constexpr int kShow = 1;  // SW_SHOWNORMAL
+constexpr RegError kUnsupportedType = 1630;  // the registry's ERROR_UNSUPPORTED_TYPE
 
 // The key's default value as the link code reads it, into 260 bytes.
 std::optional<std::string> Value(const char* key) {
@@ -65,6 +67,59 @@ TEST(WindowsClassRegistry, AValueLongerThanTheBufferIsNeverWrittenPastIt) {
   EXPECT_EQ(std::string(buffer + 4, 8), std::string(8, '#'));
   EXPECT_EQ(System().RegQueryValueA(opened, buffer, nullptr), kRegInvalidParameter);
   EXPECT_EQ(System().RegCloseKey(opened), kRegSuccess);
+}
+
+// What a read of the default value of key below a test class gives, into
+// offered bytes of a buffer that is longer.
+struct Read {
+  RegError error;
+  long size;
+  std::string text;     // up to the terminator, when the read succeeded
+  bool untouchedPast;  // nothing written past the offered bytes
+};
+Read ReadDefault(const std::string& key, long offered) {
+  RegKey opened = 0;
+  EXPECT_EQ(System().RegOpenKeyExA(kClassesRoot, key.c_str(), kKeyQueryValue, &opened), kRegSuccess) << key;
+  char buffer[64];
+  std::memset(buffer, '#', sizeof buffer);
+  long size = offered;
+  const RegError error = System().RegQueryValueA(opened, buffer, &size);
+  EXPECT_EQ(System().RegCloseKey(opened), kRegSuccess);
+  const std::size_t end = static_cast<std::size_t>(offered);
+  return {error, size, error == kRegSuccess ? std::string(buffer, strnlen(buffer, end)) : std::string(),
+          std::string(buffer + end, sizeof buffer - end) == std::string(sizeof buffer - end, '#')};
+}
+
+TEST(WindowsClassRegistry, ValuesReadUpToTheirLengthAndExpanded) {
+  SetProcessEnvironment("VORTEX_TEST_FOLDER", "C:\\Tools");
+  struct Case {
+    const char* name;
+    StoredType type;
+    std::string stored;  // as stored: terminator included or not
+    long offered;
+    RegError error;
+    long size;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"terminated", StoredType::String, std::string("abcdefgh", 9), 9, kRegSuccess, 9, "abcdefgh"},
+      {"unterminated, room for a terminator", StoredType::String, "abcdefgh", 9, kRegSuccess, 9, "abcdefgh"},
+      {"unterminated, exactly filling", StoredType::String, "abcdefgh", 8, kRegMoreData, 9, ""},
+      {"expandable", StoredType::ExpandableString, std::string("%VORTEX_TEST_FOLDER%\\b.exe", 27), 40,
+       kRegSuccess, 15, "C:\\Tools\\b.exe"},
+      {"expandable, longer once expanded", StoredType::ExpandableString,
+       std::string("%VORTEX_TEST_FOLDER%\\b.exe", 27), 14, kRegMoreData, 15, ""},
+      {"not text", StoredType::Binary, "abc", 9, kUnsupportedType, 9, ""},
+  };
+  for (const Case& c : cases) {
+    TestClass testClass;
+    ASSERT_TRUE(testClass.SetDefault("", c.type, c.stored.data(), c.stored.size())) << c.name;
+    const Read read = ReadDefault(testClass.Name(), c.offered);
+    EXPECT_EQ(read.error, c.error) << c.name;
+    EXPECT_EQ(read.size, c.size) << c.name;
+    EXPECT_EQ(read.text, c.text) << c.name;
+    EXPECT_TRUE(read.untouchedPast) << c.name;
+  }
 }
 
 class CommandStartTest : public ::testing::Test {
@@ -120,6 +175,22 @@ TEST_F(CommandStartTest, TheTargetArrivesAsOneUnchangedArgument) {
     EXPECT_EQ(Start(target), 33) << target;
     EXPECT_EQ(Recorded(), Words{target});
   }
+}
+
+TEST_F(CommandStartTest, AnExpandableOpenCommandStartsItsProgram) {
+  // As an installer registers a browser: its path through a variable.
+  SetProcessEnvironment("VORTEX_TEST_RECORDER", std::getenv("ARGV_RECORDER"));
+  const std::string command = "\"%VORTEX_TEST_RECORDER%\" \"" + record_.string() + "\" \"%1\"";
+  TestClass browser;
+  ASSERT_TRUE(browser.SetDefault("shell\\open\\command", StoredType::ExpandableString, command.c_str(),
+                                 command.size() + 1));
+  const std::optional<std::string> read = Value((browser.Name() + "\\shell\\open\\command").c_str());
+  ASSERT_TRUE(read);
+  ASSERT_EQ(*read, command_ + "\"%1\"");
+  const std::string target = "https://example.org/expanded";
+  const std::string line = read->substr(0, read->find("\"%1\"")) + target;
+  EXPECT_EQ(System().WinExec(line.c_str(), line.size() - target.size(), kShow), 33);
+  EXPECT_EQ(Recorded(), Words{target});
 }
 
 TEST_F(CommandStartTest, WhatCannotStartSafelyStartsNothing) {
