@@ -25,7 +25,7 @@ int RunCorrelate(const Invocation& invocation) {
 }
 
 int RunCorrelateRows() {
-  const bool readAll = AnswerEachRow(stdin, stdout, [](std::string_view row, shedding::TextBuilder& line) {
+  return AnswerStandardInput("", [](std::string_view row, shedding::TextBuilder& line) {
     const auto reynolds = RowNumbers<1>(row);
     if (reynolds) {
       line.AppendFixed(shedding::StrouhalFromReynolds((*reynolds)[0]), shedding::kStrouhalTextWidth,
@@ -34,11 +34,6 @@ int RunCorrelateRows() {
       line.Append(kInputError);
     }
   });
-  if (!readAll) {
-    std::fputs("strouhal: cannot read standard input\n", stderr);
-    return kFailure;
-  }
-  return kSuccess;
 }
 
 }  // namespace cli

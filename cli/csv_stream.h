@@ -9,10 +9,13 @@
 #include <deque>
 #include <future>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "cli/exit_codes.h"
+#include "shedding/figure.h"
 #include "shedding/number_text.h"
 #include "shedding/text_builder.h"
 
@@ -140,6 +143,24 @@ bool AnswerEachRow(std::FILE* input, std::FILE* output, const Answer& answer,
   }
   while (!answering.empty()) writeOldest();
   return !reader.Failed();
+}
+
+// A batch command's whole run: header (empty for none), then every row of
+// standard input answered on standard output; the exit code.
+template <typename Answer>
+int AnswerStandardInput(std::string_view header, const Answer& answer) {
+  std::fwrite(header.data(), 1, header.size(), stdout);
+  if (AnswerEachRow(stdin, stdout, answer)) return kSuccess;
+  std::fputs("strouhal: cannot read standard input\n", stderr);
+  return kFailure;
+}
+
+// Each figure's field followed by a comma; a figure not claimed stays empty.
+inline void AppendFigureFields(shedding::TextBuilder& line, std::span<const shedding::Figure> figures) {
+  for (const shedding::Figure& figure : figures) {
+    if (figure.claimed) line.AppendFigure(figure.value, figure.claimed, figure.format);
+    line.Append(',');
+  }
 }
 
 }  // namespace cli

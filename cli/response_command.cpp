@@ -166,11 +166,7 @@ std::optional<shedding::ResponseCase> RowCase(std::string_view row, const Respon
 }
 
 void AppendRowAnswer(shedding::TextBuilder& line, const shedding::ResponseResult& result) {
-  for (std::size_t i = kFirstRowFigure; i < result.figures.size(); ++i) {
-    const shedding::Figure& figure = result.figures[i];
-    if (figure.claimed) line.AppendFigure(figure.value, figure.claimed, figure.format);
-    line.Append(',');
-  }
+  AppendFigureFields(line, std::span(result.figures).subspan(kFirstRowFigure));
   line.Append(result.eurocode.key);
   line.Append(',');
   line.Append(result.correlation.key);
@@ -198,19 +194,13 @@ int RunResponseRows(const ResponseOptions& options) {
                              "must be a number"},
                             options);
   }
-  std::fwrite(kCsvHeader.data(), 1, kCsvHeader.size(), stdout);
-  const bool readAll = AnswerEachRow(stdin, stdout, [&options](std::string_view row, shedding::TextBuilder& line) {
+  return AnswerStandardInput(kCsvHeader, [&options](std::string_view row, shedding::TextBuilder& line) {
     if (const auto cylinder = RowCase(row, options)) {
       const auto outcome = shedding::ComputeVortexResponse(*cylinder);
       if (const auto* result = std::get_if<shedding::ResponseResult>(&outcome)) return AppendRowAnswer(line, *result);
     }
     line.Append(kInputError);
   });
-  if (!readAll) {
-    std::fputs("strouhal: cannot read standard input\n", stderr);
-    return kFailure;
-  }
-  return kSuccess;
 }
 
 }  // namespace cli

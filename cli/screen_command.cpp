@@ -118,11 +118,7 @@ void PrintJson(const Invocation& invocation, const shedding::ScreeningConditions
 
 // Re,St,...,viv_ranges of a screened row; a figure not claimed stays empty.
 void AppendRowFigures(shedding::TextBuilder& answer, const shedding::ScreeningResult& result) {
-  for (std::size_t i = kFirstRowFigure; i < result.figures.size(); ++i) {
-    const shedding::Figure& figure = result.figures[i];
-    if (figure.claimed) answer.AppendFigure(figure.value, figure.claimed, figure.format);
-    answer.Append(',');
-  }
+  AppendFigureFields(answer, std::span(result.figures).subspan(kFirstRowFigure));
   answer.Append(result.lockIn.key);
   answer.Append(',');
   answer.Append(result.eurocode.key);
@@ -160,9 +156,8 @@ int RunScreenRows(const Invocation& invocation) {
   }
   const auto& screening = std::get<shedding::LockInScreening>(prepared);
 
-  std::fwrite(kCsvHeader.data(), 1, kCsvHeader.size(), stdout);
-  const bool readAll = AnswerEachRow(stdin, stdout, [&screening, result = shedding::ScreeningResult{}](
-                                                         std::string_view row, shedding::TextBuilder& line) mutable {
+  return AnswerStandardInput(kCsvHeader, [&screening, result = shedding::ScreeningResult{}](
+                                              std::string_view row, shedding::TextBuilder& line) mutable {
     const auto fields = RowNumbers<3>(row);  // V,D,FN
     if (!fields || screening.Screen({(*fields)[0], (*fields)[1], (*fields)[2]}, result)) {
       line.Append(kInputError);
@@ -170,11 +165,6 @@ int RunScreenRows(const Invocation& invocation) {
       AppendRowFigures(line, result);
     }
   });
-  if (!readAll) {
-    std::fputs("strouhal: cannot read standard input\n", stderr);
-    return kFailure;
-  }
-  return kSuccess;
 }
 
 }  // namespace cli

@@ -50,7 +50,7 @@ int RunSolve(const Invocation& invocation) {
 
 int RunSolveRows(const Invocation& invocation) {
   const int digits = shedding::ResultDigits(invocation.analysis);
-  const bool readAll = AnswerEachRow(stdin, stdout, [&](std::string_view row, shedding::TextBuilder& line) {
+  return AnswerStandardInput("", [&](std::string_view row, shedding::TextBuilder& line) {
     const auto inputs = RowNumbers<kSlotCount>(row);
     const auto outcome = inputs ? shedding::SolveSheddingValue(invocation.analysis, invocation.units, *inputs)
                                 : shedding::Outcome<double>{shedding::InputError{}};  // not three numbers
@@ -60,11 +60,6 @@ int RunSolveRows(const Invocation& invocation) {
       line.Append(kInputError);
     }
   });
-  if (!readAll) {
-    std::fputs("strouhal: cannot read standard input\n", stderr);
-    return kFailure;
-  }
-  return kSuccess;
 }
 
 int RunLabels(const Invocation& invocation) {
