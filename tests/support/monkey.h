@@ -12,23 +12,16 @@
 #include <vector>
 
 // What a run of the monkey did, and what went wrong beyond a crash.
+// Counted: launches of the main dialog, events sent, characters typed,
+// texts of 10,000 characters or more handed to a field that takes input,
+// pauses; events by kind and by the window in front, windows opened, and
+// what the toolkit reported meanwhile, by message.
 struct MonkeyRun {
-  int launches = 0;  // of the main dialog
-  int sent = 0;      // events
-  int typed = 0;     // characters
-  // Texts of 10,000 characters or more handed to a field that takes input.
-  int longTexts = 0;
-  int pauses = 0;
-  int pausedMs = 0;
-  std::map<std::string, int> byKind;
-  std::map<std::string, int> byWindow;  // the window in front
-  std::map<std::string, int> opened;
+  int launches = 0, sent = 0, typed = 0, longTexts = 0, pauses = 0, pausedMs = 0;
+  std::map<std::string, int> byKind, byWindow, opened, warnings, criticals;
   // A window the monkey could not close the ordinary way, or modal windows
   // nesting without end.
   std::vector<std::string> faults;
-  // What the toolkit reported meanwhile, by message.
-  std::map<std::string, int> warnings;
-  std::map<std::string, int> criticals;
 };
 
 // Sends events drawn from seed to whatever launch opens, launching it again

@@ -112,18 +112,11 @@ std::string WindowName(QWidget* window) {
 // (see SyntheticInput), so steps nest only in modal loops.
 class Monkey : public QObject {
  public:
-  // Counts what it does into run.
+  // Counts what it does into run. The first step runs once an event loop does.
   Monkey(std::uint64_t seed, int events, MonkeyRun& run);
-  ~Monkey() override;
+  ~Monkey() override { qApp->removeEventFilter(this); }
   Monkey(const Monkey&) = delete;
   Monkey& operator=(const Monkey&) = delete;
-
-  // Posts the first step; it runs once an event loop does.
-  void Start();
-  // Told by whoever launches the main dialog each time it has ended. Once
-  // the events are spent that was the monkey closing it, and it is done.
-  void MainDialogEnded();
-  bool Finished() const { return finished_; }
 
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -141,10 +134,13 @@ class Monkey : public QObject {
   void RestThePointer(QWidget* front);
   void CloseFront(QWidget* front);
   void ForceClose(QWidget* front);
-  void Count(const char* kind);
+  void Count(const char* kind) {
+    ++run_.sent;
+    ++run_.byKind[kind];
+  }
 
-  int Between(int low, int high);
-  bool Chance(double probability);
+  int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+  bool Chance(double probability) { return std::bernoulli_distribution(probability)(engine_); }
   // A random point of a random visible part (a control, or the background)
   // of window, in the window's coordinates.
   QPoint RandomPoint(QWidget* window);
@@ -169,49 +165,34 @@ class Monkey : public QObject {
   QPointer<QWidget> closing_;  // the window being closed, and the steps it took
   int closingSteps_ = 0;
   int depth_ = 0;
-  bool finished_ = false;
 };
 
-// Collects what Qt reports while it lives: warnings and critical messages.
-class QtMessageLog {
- public:
-  explicit QtMessageLog(MonkeyRun& run) {
-    current = &run;
-    previous = qInstallMessageHandler(&Record);
-  }
-  ~QtMessageLog() {
-    qInstallMessageHandler(previous);
-    current = nullptr;
-  }
-  QtMessageLog(const QtMessageLog&) = delete;
-  QtMessageLog& operator=(const QtMessageLog&) = delete;
+// The run that Qt's warnings and critical messages are counted into.
+MonkeyRun* reported = nullptr;
+QtMessageHandler previousHandler = nullptr;
 
- private:
-  static void Record(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg) ++current->warnings[message.toStdString()];
-    if (type == QtCriticalMsg) ++current->criticals[message.toStdString()];
-    if (type == QtFatalMsg) previous(type, context, message);
-  }
-
-  static inline MonkeyRun* current = nullptr;
-  static inline QtMessageHandler previous = nullptr;
-};
+void RecordMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg) ++reported->warnings[message.toStdString()];
+  if (type == QtCriticalMsg) ++reported->criticals[message.toStdString()];
+  if (type == QtFatalMsg) previousHandler(type, context, message);
+}
 
 }  // namespace
 
 MonkeyRun RunMonkey(std::uint64_t seed, int events, const std::function<void()>& launch) {
   MonkeyRun run;
-  const QtMessageLog messages(run);
+  reported = &run;
+  previousHandler = qInstallMessageHandler(&RecordMessage);
   {
     Monkey monkey(seed, events, run);
-    monkey.Start();
-    while (!monkey.Finished()) {
+    // Once the events are spent, the main dialog's end was the monkey closing it.
+    do {
       ++run.launches;
       launch();
-      monkey.MainDialogEnded();
-    }
+    } while (run.sent < events);
   }
   QTest::qWait(50);  // anything the last window left for the event loop
+  qInstallMessageHandler(previousHandler);
   return run;
 }
 
@@ -228,16 +209,9 @@ std::string WindowInFront() {
   return front ? WindowName(front) : std::string();
 }
 
-Monkey::Monkey(std::uint64_t seed, int events, MonkeyRun& run) : engine_(seed), budget_(events), run_(run) { qApp->installEventFilter(this); }
-
-Monkey::~Monkey() { qApp->removeEventFilter(this); }
-
-void Monkey::Start() {
+Monkey::Monkey(std::uint64_t seed, int events, MonkeyRun& run) : engine_(seed), budget_(events), run_(run) {
+  qApp->installEventFilter(this);
   QTimer::singleShot(0, &stepContext_, [this] { Step(); });
-}
-
-void Monkey::MainDialogEnded() {
-  if (run_.sent >= budget_) finished_ = true;
 }
 
 bool Monkey::eventFilter(QObject* watched, QEvent* event) {
@@ -250,17 +224,7 @@ bool Monkey::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-int Monkey::Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
-
-bool Monkey::Chance(double probability) { return std::bernoulli_distribution(probability)(engine_); }
-
-void Monkey::Count(const char* kind) {
-  ++run_.sent;
-  ++run_.byKind[kind];
-}
-
 void Monkey::Step() {
-  if (finished_) return;
   QWidget* front = FrontWindow();
   const bool inFront = front && front->windowHandle();
   if (inFront && run_.sent < budget_ && Chance(kPauseChance)) {
