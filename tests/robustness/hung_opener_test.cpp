@@ -7,12 +7,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -22,9 +18,10 @@
 #include "dialogs/contact_dlg.h"
 #include "res/contact_config.h"
 #include "res/resource.h"
-#include "tests/robustness/modal_watchdog.h"
-#include "tests/support/gui_driver_qt.h"
+#include "tests/support/gui_driver.h"
+#include "tests/support/modal_watchdog.h"
 #include "tests/support/process_test_support.h"
+#include "tests/support/queued_input.h"
 
 extern char** environ;
 
@@ -38,7 +35,7 @@ using platform_test::TempFolder;
 using platform_test::WaitForNoChildren;
 using platform_test::WriteScript;
 
-constexpr qint64 kAnswerLimitMs = 2000;
+constexpr auto kAnswerLimit = 2000ms;
 constexpr int kHungClicks = 3;  // each costs the opener's verdict wait, about a second
 constexpr int kQuickClicks = 100;
 
@@ -59,26 +56,15 @@ bool WebLinkFollowed(const CWnd& contact) {
   return std::ranges::count(image.pixels, RGB(85, 26, 139)) > 0;
 }
 
+std::chrono::milliseconds Since(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+}
+
 // The texts of the message boxes seen.
 std::vector<std::string> Texts(const gui_test::MessageBoxAnswerer& boxes) {
   std::vector<std::string> texts;
   for (const gui_test::MessageBoxSeen& box : boxes.Seen()) texts.push_back(box.text);
   return texts;
-}
-
-// The user's click on widget, queued as the window system queues it.
-void PostClick(QWidget* widget) {
-  const QPointF at = QRectF(widget->rect()).center();
-  const QPointF global = widget->mapToGlobal(at);
-  QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
-                                                      Qt::LeftButton, Qt::NoModifier));
-  QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
-                                                      Qt::NoButton, Qt::NoModifier));
-}
-
-void PostKey(QWidget* widget, Qt::Key key, const QString& text) {
-  QCoreApplication::postEvent(widget, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
-  QCoreApplication::postEvent(widget, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
 }
 
 class HungOpenerTest : public ::testing::Test {
@@ -159,31 +145,29 @@ class HungOpenerTest : public ::testing::Test {
 
 TEST_F(HungOpenerTest, AHungOpenerLeavesTheDialogAnsweringWithinTwoSecondsAndTheLinkFollowed) {
   InstallOpener(Opener::Hung);
-  QElapsedTimer sinceClick;
-  qint64 answeredAfter = -1;
+  std::chrono::steady_clock::time_point clicked;
+  std::chrono::milliseconds answeredAfter{-1};
   bool followedWhenAnswered = false;
   gui_test::RunSoon([&] {
-    ASSERT_TRUE(gui_test::WaitFor([&] { return gui_test::IsOpen(contact) && QApplication::focusWidget(); }));
-    QWidget* label = gui_test::WidgetOf(contact, IDC_WEB_LINK);
-    QWidget* focus = QApplication::focusWidget();
+    ASSERT_TRUE(gui_test::WaitFor([&] { return gui_test::IsOpen(contact) && gui_test::FocusedId() != 0; }));
     // The user clicks the link and goes on at once: a zero timer right
     // behind the click, then Escape.
-    sinceClick.start();
-    PostClick(label);
-    QTimer::singleShot(0, qApp, [&] {
-      answeredAfter = sinceClick.elapsed();
+    clicked = std::chrono::steady_clock::now();
+    gui_test::PostClick(contact, IDC_WEB_LINK);
+    gui_test::RunSoon([&] {
+      answeredAfter = Since(clicked);
       followedWhenAnswered = WebLinkFollowed(contact);
     });
-    PostKey(focus, Qt::Key_Escape, QStringLiteral("\x1b"));
+    gui_test::PostKey(gui_test::Key::Escape);
   });
   EXPECT_EQ(contact.DoModal(), IDCANCEL);
-  const qint64 closedAfter = sinceClick.elapsed();
+  const std::chrono::milliseconds closedAfter = Since(clicked);
 
   std::printf("[ opener   ] answered %lld ms and closed %lld ms after the click\n",
-              static_cast<long long>(answeredAfter), static_cast<long long>(closedAfter));
-  EXPECT_GE(answeredAfter, 0) << "the timer never ran";
-  EXPECT_LT(answeredAfter, kAnswerLimitMs);
-  EXPECT_LT(closedAfter, kAnswerLimitMs) << "Escape behind the click";
+              static_cast<long long>(answeredAfter.count()), static_cast<long long>(closedAfter.count()));
+  EXPECT_GE(answeredAfter.count(), 0) << "the timer never ran";
+  EXPECT_LT(answeredAfter, kAnswerLimit);
+  EXPECT_LT(closedAfter, kAnswerLimit) << "Escape behind the click";
   EXPECT_TRUE(followedWhenAnswered) << "an opener still running has started the target";
   EXPECT_EQ(Texts(boxes), std::vector<std::string>{});
   EXPECT_EQ(Opened(), std::vector<std::string>{contact_config::kWebAddress});

@@ -10,9 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QTest>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -24,9 +21,9 @@
 #include "framework/win_app.h"
 #include "res/resource.h"
 #include "tests/robustness/chance_services.h"
-#include "tests/robustness/modal_watchdog.h"
-#include "tests/robustness/monkey.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/modal_watchdog.h"
+#include "tests/support/monkey.h"
 
 namespace {
 
@@ -47,32 +44,6 @@ int EventsFromEnvironment() {
   const char* text = std::getenv("VORTEX_MONKEY_EVENTS");
   return text && *text ? std::atoi(text) : kDefaultEvents;
 }
-
-// Collects what Qt reports while it lives: warnings are listed in the
-// report, critical messages fail the test.
-class QtMessageLog {
- public:
-  QtMessageLog() : previous_(qInstallMessageHandler(&Record)) { current = this; }
-  ~QtMessageLog() {
-    qInstallMessageHandler(previous_);
-    current = nullptr;
-  }
-  QtMessageLog(const QtMessageLog&) = delete;
-  QtMessageLog& operator=(const QtMessageLog&) = delete;
-
-  std::map<std::string, int> warnings;
-  std::map<std::string, int> criticals;
-
- private:
-  static void Record(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg) ++current->warnings[message.toStdString()];
-    if (type == QtCriticalMsg) ++current->criticals[message.toStdString()];
-    if (type == QtFatalMsg) current->previous_(type, context, message);
-  }
-
-  static inline QtMessageLog* current = nullptr;
-  QtMessageHandler previous_;
-};
 
 // What the program's main() does once: its application runs the main dialog.
 void Launch() {
@@ -105,32 +76,23 @@ std::string CalculateInFreshLaunch() {
   return result;
 }
 
-std::vector<std::string> VisibleWindows() {
-  std::vector<std::string> visible;
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->isVisible()) visible.push_back(WindowName(window) + " (" + window->metaObject()->className() + ")");
-  }
-  return visible;
-}
-
 void PrintCounts(const char* heading, const std::map<std::string, int>& counts) {
   std::printf("[ monkey   ] %s:\n", heading);
   for (const auto& [name, count] : counts) std::printf("[ monkey   ]   %7d  %s\n", count, name.c_str());
 }
 
-void PrintReport(const Monkey& monkey, const ChanceServices& services, const QtMessageLog& messages, int launches,
-                 qint64 elapsedMs) {
+void PrintReport(const MonkeyRun& run, const ChanceServices& services, long long elapsedMs) {
   std::printf("[ monkey   ] %d events (%d characters typed) in %lld ms over %d launches of the main dialog\n",
-              monkey.EventsSent(), monkey.CharactersTyped(), static_cast<long long>(elapsedMs), launches);
+              run.sent, run.typed, elapsedMs, run.launches);
   std::printf("[ monkey   ] %d texts of 10,000+ characters pasted or committed into an input field\n",
-              monkey.LongTexts());
-  std::printf("[ monkey   ] %d pauses between events, %d ms in all\n", monkey.Pauses(), monkey.PausedMs());
-  PrintCounts("events by kind", monkey.EventsByKind());
-  PrintCounts("events by window in front", monkey.EventsByWindow());
-  PrintCounts("windows opened", monkey.WindowsOpened());
+              run.longTexts);
+  std::printf("[ monkey   ] %d pauses between events, %d ms in all\n", run.pauses, run.pausedMs);
+  PrintCounts("events by kind", run.byKind);
+  PrintCounts("events by window in front", run.byWindow);
+  PrintCounts("windows opened", run.opened);
   std::printf("[ monkey   ] link opens: %d succeeded, %d failed (shell and browser fallback)\n", services.Opened(),
               services.Failed());
-  PrintCounts("Qt warnings", messages.warnings);
+  PrintCounts("toolkit warnings", run.warnings);
 }
 
 TEST(MonkeyTest, RandomEventsEverywhereLeaveNothingOpenAndTheProgramStillCalculates) {
@@ -143,29 +105,17 @@ TEST(MonkeyTest, RandomEventsEverywhereLeaveNothingOpenAndTheProgramStillCalcula
   SCOPED_TRACE("monkey seed " + std::to_string(seed));
   ASSERT_TRUE(dynamic_cast<CVortexApp*>(AfxGetApp())) << "the program's own application object";
 
-  QtMessageLog messages;
   ChanceServices services(seed + 1);  // a stream of its own
-  int launches = 0;
-  QElapsedTimer clock;
-  clock.start();
-  {
-    Monkey monkey(seed, events);
-    monkey.Start();
-    while (!monkey.Finished()) {
-      ++launches;
-      Launch();
-      monkey.MainDialogEnded();
-    }
-    PrintReport(monkey, services, messages, launches, clock.elapsed());
+  const auto start = std::chrono::steady_clock::now();
+  const MonkeyRun run = RunMonkey(seed, events, Launch);
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  PrintReport(run, services, std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 
-    EXPECT_GE(monkey.EventsSent(), events);
-    EXPECT_EQ(monkey.Faults(), std::vector<std::string>{});
-  }
-  QTest::qWait(50);  // anything the last window left for the event loop
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_GE(run.sent, events);
+  EXPECT_EQ(run.faults, std::vector<std::string>{});
+  EXPECT_EQ(WindowInFront(), "");
   EXPECT_EQ(VisibleWindows(), std::vector<std::string>{});
-  EXPECT_EQ(messages.criticals, (std::map<std::string, int>{}));
+  EXPECT_EQ(run.criticals, (std::map<std::string, int>{}));
 
   const ModalWatchdog watchdog(20s);
   EXPECT_EQ(CalculateInFreshLaunch(), "         0.1");

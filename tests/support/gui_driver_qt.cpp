@@ -8,9 +8,11 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QTest>
@@ -24,6 +26,7 @@
 #include "framework/qt/list_box_window.h"
 #include "framework/qt/window.h"
 #include "tests/support/gui_driver_qt.h"
+#include "tests/support/queued_input.h"
 
 namespace gui_test {
 namespace {
@@ -279,6 +282,30 @@ void TypeText(std::string_view text) {
   }
   QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
   QTest::keyClicks(target, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void PostClick(const CWnd& dialog, int id) {
+  QWidget* control = WidgetOf(dialog, id);
+  if (!control) return;
+  const QPointF at = QRectF(control->rect()).center();
+  const QPointF global = control->mapToGlobal(at);
+  QCoreApplication::postEvent(control, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                                                       Qt::LeftButton, Qt::NoModifier));
+  QCoreApplication::postEvent(control, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                                                       Qt::NoButton, Qt::NoModifier));
+}
+
+void PostKey(Key key) {
+  QWidget* focus = QApplication::focusWidget();
+  if (!focus) {
+    ADD_FAILURE() << "no window has the keyboard focus";
+    return;
+  }
+  const Qt::Key qtKey = QtKey(key, kNoModifier);
+  const char ascii = QTest::keyToAscii(qtKey);
+  const QString text = ascii ? QString(QChar::fromLatin1(ascii)) : QString();
+  QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, qtKey, Qt::NoModifier, text));
+  QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyRelease, qtKey, Qt::NoModifier, text));
 }
 
 void Click(const CWnd& dialog, int id, Button button) {

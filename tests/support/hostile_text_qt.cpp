@@ -1,4 +1,4 @@
-#include "tests/robustness/hostile_text.h"
+#include "tests/support/hostile_text_qt.h"
 
 #include <array>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "tests/robustness/monkey.h"
+#include "tests/support/monkey.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -8,11 +8,17 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <array>
+#include <optional>
+#include <random>
 #include <utility>
 
-#include "tests/robustness/hostile_text.h"
+#include "tests/support/hostile_text_qt.h"
+#include "tests/support/synthetic_input_qt.h"
 
 namespace {
 
@@ -88,8 +94,8 @@ constexpr std::array<KeyStroke, 16> kEditKeys{{
 
 constexpr std::array<Qt::Key, 4> kArrows{Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
 
-}  // namespace
-
+// What the user would call the window: a dialog's caption, "message box:"
+// and its first line, "system menu" or "context menu".
 std::string WindowName(QWidget* window) {
   if (auto* box = qobject_cast<QMessageBox*>(window)) {
     return "message box: " + box->text().section(QLatin1Char('\n'), 0, 0).toStdString();
@@ -100,42 +106,128 @@ std::string WindowName(QWidget* window) {
   return window->windowTitle().toStdString();
 }
 
-Monkey::Monkey(std::uint64_t seed, int events) : engine_(seed), budget_(events) { qApp->installEventFilter(this); }
+// Each step posts the next one before it acts, because an action may open a
+// modal window or a menu: the next step then runs inside that window's own
+// loop, as the user's next input would. Delivery never processes events
+// (see SyntheticInput), so steps nest only in modal loops.
+class Monkey : public QObject {
+ public:
+  // Counts what it does into run. The first step runs once an event loop does.
+  Monkey(std::uint64_t seed, int events, MonkeyRun& run);
+  ~Monkey() override { qApp->removeEventFilter(this); }
+  Monkey(const Monkey&) = delete;
+  Monkey& operator=(const Monkey&) = delete;
 
-Monkey::~Monkey() { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
-void Monkey::Start() {
-  QTimer::singleShot(0, &stepContext_, [this] { Step(); });
+ private:
+  enum class Action {
+    Click, ListRow, DoubleClick, RightClick, MiddleClick, Drag, Hover, Type, InputMethod, Paste,
+    Enter, Escape, Tab, BackTab, Arrow, EditKey, Mnemonic, SystemMenu, Help, CloseBox,
+  };
+
+  void Step();
+  void Act(QWidget* front);
+  void ActOnWindow(QWidget* window);
+  void ActOnMenu(QMenu* menu);
+  // A pointer move, then a pause of the user's before the next step.
+  void RestThePointer(QWidget* front);
+  void CloseFront(QWidget* front);
+  void ForceClose(QWidget* front);
+  void Count(const char* kind) {
+    ++run_.sent;
+    ++run_.byKind[kind];
+  }
+
+  int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+  bool Chance(double probability) { return std::bernoulli_distribution(probability)(engine_); }
+  // A random point of a random visible part (a control, or the background)
+  // of window, in the window's coordinates.
+  QPoint RandomPoint(QWidget* window);
+  // A point on a random entry of a visible list, if window shows one.
+  std::optional<QPoint> RandomListEntry(QWidget* window);
+  // Half the time the user first clicks into one of the window's input
+  // fields before typing or pasting; otherwise the text goes wherever the
+  // focus is.
+  void MaybeClickIntoField(QWidget* window);
+  void TypeText(QWidget* window);
+  void CommitText(QWidget* window);
+  void PasteText(QWidget* window);
+  void CountLongText(QWidget* field, const QString& text);
+  void PressEditKey(QWidget* window);
+  void Drag(QWidget* window);
+
+  std::mt19937_64 engine_;
+  SyntheticInput input_;
+  QObject stepContext_;  // pending steps die with the monkey
+  const int budget_;
+  MonkeyRun& run_;
+  QPointer<QWidget> closing_;  // the window being closed, and the steps it took
+  int closingSteps_ = 0;
+  int depth_ = 0;
+};
+
+// The run that Qt's warnings and critical messages are counted into.
+MonkeyRun* reported = nullptr;
+QtMessageHandler previousHandler = nullptr;
+
+void RecordMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg) ++reported->warnings[message.toStdString()];
+  if (type == QtCriticalMsg) ++reported->criticals[message.toStdString()];
+  if (type == QtFatalMsg) previousHandler(type, context, message);
 }
 
-void Monkey::MainDialogEnded() {
-  if (sent_ >= budget_) finished_ = true;
+}  // namespace
+
+MonkeyRun RunMonkey(std::uint64_t seed, int events, const std::function<void()>& launch) {
+  MonkeyRun run;
+  reported = &run;
+  previousHandler = qInstallMessageHandler(&RecordMessage);
+  {
+    Monkey monkey(seed, events, run);
+    // Once the events are spent, the main dialog's end was the monkey closing it.
+    do {
+      ++run.launches;
+      launch();
+    } while (run.sent < events);
+  }
+  QTest::qWait(50);  // anything the last window left for the event loop
+  qInstallMessageHandler(previousHandler);
+  return run;
+}
+
+std::vector<std::string> VisibleWindows() {
+  std::vector<std::string> visible;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible()) visible.push_back(WindowName(window) + " (" + window->metaObject()->className() + ")");
+  }
+  return visible;
+}
+
+std::string WindowInFront() {
+  QWidget* front = FrontWindow();
+  return front ? WindowName(front) : std::string();
+}
+
+Monkey::Monkey(std::uint64_t seed, int events, MonkeyRun& run) : engine_(seed), budget_(events), run_(run) {
+  qApp->installEventFilter(this);
+  QTimer::singleShot(0, &stepContext_, [this] { Step(); });
 }
 
 bool Monkey::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Show && watched->isWidgetType()) {
     auto* widget = static_cast<QWidget*>(watched);
     const Qt::WindowType type = widget->windowType();
-    if (type == Qt::Dialog || type == Qt::Popup) ++opened_[WindowName(widget)];
-    if (type == Qt::ToolTip) ++opened_["tooltip"];
+    if (type == Qt::Dialog || type == Qt::Popup) ++run_.opened[WindowName(widget)];
+    if (type == Qt::ToolTip) ++run_.opened["tooltip"];
   }
   return false;
 }
 
-int Monkey::Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
-
-bool Monkey::Chance(double probability) { return std::bernoulli_distribution(probability)(engine_); }
-
-void Monkey::Count(const char* kind) {
-  ++sent_;
-  ++byKind_[kind];
-}
-
 void Monkey::Step() {
-  if (finished_) return;
   QWidget* front = FrontWindow();
   const bool inFront = front && front->windowHandle();
-  if (inFront && sent_ < budget_ && Chance(kPauseChance)) {
+  if (inFront && run_.sent < budget_ && Chance(kPauseChance)) {
     RestThePointer(front);
     return;
   }
@@ -148,12 +240,12 @@ void Monkey::Step() {
     ~Leave() { --depth; }
   } leave{depth_};
   if (depth_ > kDepthLimit) {
-    faults_.push_back("modal windows nested " + std::to_string(depth_) + " deep, up to " + WindowName(front));
+    run_.faults.push_back("modal windows nested " + std::to_string(depth_) + " deep, up to " + WindowName(front));
     ForceClose(front);
     return;
   }
-  if (sent_ < budget_) {
-    ++byWindow_[WindowName(front)];
+  if (run_.sent < budget_) {
+    ++run_.byWindow[WindowName(front)];
     Act(front);
   } else {
     CloseFront(front);
@@ -164,10 +256,10 @@ void Monkey::RestThePointer(QWidget* front) {
   // The next step comes only after a while, so timers run meanwhile: a
   // tooltip shows, a menu follows the hover.
   const int pauseMs = Between(kShortestPauseMs, kLongestPauseMs);
-  ++pauses_;
-  pausedMs_ += pauseMs;
+  ++run_.pauses;
+  run_.pausedMs += pauseMs;
   QTimer::singleShot(pauseMs, &stepContext_, [this] { Step(); });
-  ++byWindow_[WindowName(front)];
+  ++run_.byWindow[WindowName(front)];
   Count("pointer move, then a pause");
   input_.Move(front->windowHandle(), RandomPoint(front));
 }
@@ -217,7 +309,7 @@ void Monkey::MaybeClickIntoField(QWidget* window) {
 void Monkey::TypeText(QWidget* window) {
   MaybeClickIntoField(window);
   const QString text = HostileText(engine_, TextLength::Short);
-  typed_ += static_cast<int>(text.size());
+  run_.typed += static_cast<int>(text.size());
   input_.Type(window->windowHandle(), text);
 }
 
@@ -255,7 +347,7 @@ void Monkey::PasteText(QWidget* window) {
 
 void Monkey::CountLongText(QWidget* field, const QString& text) {
   auto* edit = qobject_cast<QLineEdit*>(field);
-  if (edit && !edit->isReadOnly() && text.size() >= kLongTextMinimum) ++longTexts_;
+  if (edit && !edit->isReadOnly() && text.size() >= kLongTextMinimum) ++run_.longTexts;
 }
 
 void Monkey::PressEditKey(QWidget* window) {
@@ -406,13 +498,13 @@ void Monkey::ActOnMenu(QMenu* menu) {
 }
 
 void Monkey::CloseFront(QWidget* front) {
-  ++byKind_["closing the window in front"];
+  ++run_.byKind["closing the window in front"];
   if (front != closing_) {
     closing_ = front;
     closingSteps_ = 0;
   }
   if (++closingSteps_ > kClosingStepLimit) {
-    faults_.push_back("could not close " + WindowName(front) + " the ordinary way");
+    run_.faults.push_back("could not close " + WindowName(front) + " the ordinary way");
     ForceClose(front);
     return;
   }

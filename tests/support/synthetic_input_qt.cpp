@@ -1,4 +1,4 @@
-#include "tests/robustness/synthetic_input.h"
+#include "tests/support/synthetic_input_qt.h"
 
 #include <QTest>
 #include <array>

@@ -1,9 +1,10 @@
-#include "tests/robustness/modal_watchdog.h"
+#include "tests/support/modal_watchdog.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialog>
+#include <QTimer>
 
 namespace {
 
@@ -13,9 +14,11 @@ constexpr int kMostWindows = 20;
 
 }  // namespace
 
-ModalWatchdog::ModalWatchdog(std::chrono::milliseconds limit) {
-  timer_.setSingleShot(true);
-  QObject::connect(&timer_, &QTimer::timeout, [] {
+struct ModalWatchdog::Timer : QTimer {};
+
+ModalWatchdog::ModalWatchdog(std::chrono::milliseconds limit) : timer_(std::make_unique<Timer>()) {
+  timer_->setSingleShot(true);
+  QObject::connect(timer_.get(), &QTimer::timeout, [] {
     for (int closed = 0; closed < kMostWindows; ++closed) {
       QWidget* open = QApplication::activePopupWidget();
       if (!open) open = QApplication::activeModalWidget();
@@ -29,5 +32,7 @@ ModalWatchdog::ModalWatchdog(std::chrono::milliseconds limit) {
       }
     }
   });
-  timer_.start(limit);
+  timer_->start(limit);
 }
+
+ModalWatchdog::~ModalWatchdog() = default;
