@@ -3,7 +3,7 @@
 # terminal services, with ASLR and DEP; vortexcalc.exe's manifest asks for
 # no elevation, names the Windows versions it was made for and declares
 # system-DPI awareness only (it does not rescale on a monitor change); and
-# it restricts where DLLs load from. Wine loads programs without looking at
+# it restricts where DLLs load from, and carries one version record. Wine loads programs without looking at
 # any of this, so it is read from the files themselves.
 # Usage: check_hardening.sh OBJDUMP vortexcalc.exe strouhal.exe
 set -euo pipefail
@@ -30,4 +30,11 @@ done
 grep -q '<dpiAware[^>]*>true</dpiAware>' <<<"$text" || fail "the manifest does not declare system-DPI awareness"
 if grep -qi 'PerMonitor' <<<"$text"; then fail "the manifest declares per-monitor DPI awareness, which the program does not handle"; fi
 grep -q 'SetDefaultDllDirectories' <<<"$text" || fail "vortexcalc.exe does not restrict where DLLs load from"
-echo "check_hardening: both programs hardened, manifest as declared"
+
+# One version record, with the fields the program sets.
+record=$(strings -el "$vortexcalc")
+[[ $(grep -c '^VS_VERSION_INFO$' <<<"$record") == 1 ]] || fail "vortexcalc.exe has not exactly one version record"
+for field in "FileVersion:1, 0, 0, 1" "ProductVersion:1, 0, 0, 1" "OriginalFilename:vortexcalc.exe"; do
+  grep -A1 -x "${field%%:*}" <<<"$record" | grep -qx "${field#*:}" || fail "the version record's ${field%%:*} is not ${field#*:}"
+done
+echo "check_hardening: both programs hardened, manifest and version record as declared"
