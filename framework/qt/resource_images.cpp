@@ -2,6 +2,8 @@
 
 #include <QBitmap>
 #include <QImage>
+#include <memory>
+#include <vector>
 
 #include "framework/internal/framework_access.h"
 #include "framework/qt/gdi_objects.h"
@@ -28,22 +30,29 @@ QPixmap ImageFromRows(const std::array<const char*, N>& rows, bool monochrome) {
   return QPixmap::fromImage(image);
 }
 
+// The images live until the program ends, the shared cache handing out
+// their handles; kept here, they are freed at exit.
+HICON Kept(std::unique_ptr<HICON__> image) {
+  static std::vector<std::unique_ptr<HICON__>> kept;
+  return kept.emplace_back(std::move(image)).get();
+}
+
 }  // namespace
 
 namespace framework_detail {
 
 HICON MakeIcon(const IconResource& icon) {
-  auto* handle = new HICON__;
+  auto handle = std::make_unique<HICON__>();
   handle->large = ImageFromRows(icon.large, false);
   handle->small = ImageFromRows(icon.small, false);
-  return handle;
+  return Kept(std::move(handle));
 }
 
 HCURSOR MakeCursor(const CursorResource& cursor) {
-  auto* handle = new HICON__;
+  auto handle = std::make_unique<HICON__>();
   handle->large = ImageFromRows(cursor.image, true);
   handle->cursor = QCursor(handle->large, cursor.hotSpotX, cursor.hotSpotY);
-  return handle;
+  return Kept(std::move(handle));
 }
 
 }  // namespace framework_detail
