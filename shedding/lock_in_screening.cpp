@@ -70,35 +70,13 @@ InputError PastTheRange(ScreeningField field, UnitSystem units, std::string_view
   return OutOfRange(static_cast<int>(field), FieldLabel(field, units), figure);
 }
 
-class FigureWriter {
- public:
-  FigureWriter(ScreeningResult& result, UnitSystem units) : result_(result), labels_(LabelsIn(units)) {}
-
-  void Claim(ScreeningFigureId id, double value, FigureFormat format = FigureFormat::FourDigits) {
-    Figure& figure = Named(id);
-    figure.value = value;
-    figure.claimed = true;
-    figure.format = format;
-  }
-
-  void Disclaim(ScreeningFigureId id) {
-    Figure& figure = Named(id);
-    figure.value = std::numeric_limits<double>::quiet_NaN();
-    figure.claimed = false;
-  }
-
- private:
-  Figure& Named(ScreeningFigureId id) {
-    const auto index = static_cast<std::size_t>(id);
-    Figure& figure = result_.figures[index];
+// The screening's figures, named in the unit system.
+auto ScreeningFigures(ScreeningResult& result, UnitSystem units) {
+  return FigureWriter(result.figures, [&labels = LabelsIn(units)](std::size_t index, Figure& figure) {
     figure.key = kFigureNames[index].key;
-    figure.label = labels_[index];
-    return figure;
-  }
-
-  ScreeningResult& result_;
-  const FigureLabels& labels_;
-};
+    figure.label = labels[index];
+  });
+}
 
 }  // namespace
 
@@ -147,7 +125,7 @@ std::optional<InputError> LockInScreening::Screen(const ScreeningCase& cylinder,
   if (!IsValidInput(diameter)) return Invalid(ScreeningField::Diameter, units_);
   if (!IsValidInput(natural)) return Invalid(ScreeningField::NaturalFrequency, units_);
 
-  FigureWriter figures(result, units_);
+  auto figures = ScreeningFigures(result, units_);
   using enum ScreeningFigureId;
   figures.Claim(Viscosity, viscosity_);
   const double reynolds = ReynoldsNumber(speed, diameter, viscosity_);

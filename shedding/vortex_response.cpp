@@ -131,35 +131,13 @@ std::optional<InputError> CheckInputs(const ResponseCase& c) {
   return std::nullopt;
 }
 
-class FigureWriter {
- public:
-  FigureWriter(ResponseResult& result, UnitSystem units) : result_(result), units_(units) {}
-
-  void Claim(ResponseFigureId id, double value, FigureFormat format = FigureFormat::FourDigits) {
-    Figure& figure = Named(id);
-    figure.value = value;
-    figure.claimed = true;
-    figure.format = format;
-  }
-
-  void Disclaim(ResponseFigureId id) {
-    Figure& figure = Named(id);
-    figure.value = std::numeric_limits<double>::quiet_NaN();
-    figure.claimed = false;
-  }
-
- private:
-  Figure& Named(ResponseFigureId id) {
-    const auto index = static_cast<std::size_t>(id);
-    Figure& figure = result_.figures[index];
+// The response's figures, named in the unit system.
+auto ResponseFigures(ResponseResult& result, UnitSystem units) {
+  return FigureWriter(result.figures, [units](std::size_t index, Figure& figure) {
     figure.key = kFigureNames[index].key;
-    figure.label = units_ == UnitSystem::English ? kFigureNames[index].english : kFigureNames[index].metric;
-    return figure;
-  }
-
-  ResponseResult& result_;
-  UnitSystem units_;
-};
+    figure.label = units == UnitSystem::English ? kFigureNames[index].english : kFigureNames[index].metric;
+  });
+}
 
 }  // namespace
 
@@ -197,7 +175,7 @@ ResponseOutcome ComputeVortexResponse(const ResponseCase& c) {
   if (auto error = CheckInputs(c)) return *std::move(error);
   const Scales scale = ScalesFor(c.units);
   ResponseResult result;
-  FigureWriter figures(result, c.units);
+  auto figures = ResponseFigures(result, c.units);
   using enum ResponseFigureId;
 
   const double b = c.diameter * scale.length;
