@@ -43,6 +43,10 @@ std::string XmlEscaped(std::string_view text) {
   return escaped;
 }
 
+std::string JsonString(std::string_view text) { return "\"" + JsonEscaped(text) + "\""; }
+
+std::string JsonBool(bool value) { return value ? "true" : "false"; }
+
 std::string JsonNumber(double value) {
   if (!std::isfinite(value)) return "null";
   std::array<char, 32> digits{};

@@ -13,6 +13,12 @@ std::string JsonEscaped(std::string_view text);
 // Character data or an attribute value for XML: & < > " ' as entities.
 std::string XmlEscaped(std::string_view text);
 
+// A JSON string: the text escaped, in quotes.
+std::string JsonString(std::string_view text);
+
+// true or false.
+std::string JsonBool(bool value);
+
 // A JSON number with every digit needed to read the same double back;
 // null for infinities and NaN, which JSON cannot hold.
 std::string JsonNumber(double value);

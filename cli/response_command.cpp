@@ -117,15 +117,13 @@ void PrintPlain(const shedding::ResponseResult& result) {
   }
 }
 
-std::string JsonString(std::string_view text) { return "\"" + JsonEscaped(text) + "\""; }
-
 void PrintJson(const ResponseOptions& options, const shedding::ResponseCase& c, const shedding::ResponseResult& result) {
   const bool english = c.units == shedding::UnitSystem::English;
   std::string json = "{\"units\":" + JsonString(english ? "english" : "metric");
   json += ",\"support\":" + JsonString(shedding::SupportName(c.support));
   json += ",\"diameter\":" + JsonNumber(c.diameter);
   json += ",\"height\":" + JsonNumber(c.height);
-  json += ",\"natural_frequency_given\":" + std::string(options.Tube() ? "false" : "true");
+  json += ",\"natural_frequency_given\":" + JsonBool(!options.Tube());
   json += ",\"mean_wind\":" + JsonNumber(c.meanWind);
   json += ",\"life\":" + JsonNumber(c.life);
   for (const shedding::Figure& figure : result.figures) {
@@ -135,9 +133,9 @@ void PrintJson(const ResponseOptions& options, const shedding::ResponseCase& c, 
     const shedding::Verdict& verdict = result.*(line.verdict);
     json += ",\"" + std::string(line.jsonKey) + "\":{";
     if (line.verdict == &shedding::ResponseResult::eurocode) {
-      json += "\"investigate\":" + std::string(result.investigate ? "true" : "false") + ",";
+      json += "\"investigate\":" + JsonBool(verdict.key == "investigate") + ",";
     } else if (line.verdict == &shedding::ResponseResult::correlation) {
-      json += "\"settled\":" + std::string(result.settled ? "true" : "false") +
+      json += "\"settled\":" + JsonBool(verdict.key == "settled") +
               ",\"iterations\":" + std::to_string(result.iterations) + ",";
     }
     json += "\"verdict\":" + JsonString(verdict.key) + ",\"text\":" + JsonString(verdict.words) + "}";

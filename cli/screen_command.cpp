@@ -79,13 +79,9 @@ void PrintPlain(const shedding::ScreeningResult& result) {
   line("VIV ranges", result.vivRanges);
 }
 
-std::string JsonString(std::string_view text) { return "\"" + JsonEscaped(text) + "\""; }
-
 std::string JsonVerdict(const shedding::Verdict& verdict) {
   return "\"verdict\":" + JsonString(verdict.key) + ",\"text\":" + JsonString(verdict.words);
 }
-
-std::string JsonBool(bool value) { return value ? "true" : "false"; }
 
 // Whether the Eurocode rule asks for an investigation; null where it is not applied.
 std::string JsonInvestigate(const shedding::Verdict& eurocode) {

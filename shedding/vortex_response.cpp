@@ -228,7 +228,6 @@ ResponseOutcome ComputeVortexResponse(const ResponseCase& c) {
   figures.Claim(ModeShapeFactor, amplitude.k, FigureFormat::ThreeDigits);
   figures.Claim(Amplitude, amplitude.amplitude / scale.length);
   figures.Claim(AmplitudeRatio, amplitude.amplitudeRatio);
-  result.settled = amplitude.settled;
   result.iterations = amplitude.iterations;
   result.correlation = amplitude.settled ? kSettled : kNotSettled;
 
@@ -252,8 +251,8 @@ ResponseOutcome ComputeVortexResponse(const ResponseCase& c) {
       2.0 * lifeSeconds * frequency * kBandwidthFactor * reduced * reduced * std::exp(-reduced * reduced);
   figures.Claim(LoadCycles, cycles, FigureFormat::ThreeDigits);
 
-  result.investigate = !(amplitude.criticalVelocity > kInvestigationMargin * c.meanWind * scale.length);
-  result.eurocode = result.investigate ? kInvestigate : kNeedNotInvestigate;
+  const bool investigate = !(amplitude.criticalVelocity > kInvestigationMargin * c.meanWind * scale.length);
+  result.eurocode = investigate ? kInvestigate : kNeedNotInvestigate;
   result.figureSource = kFigureSource;
   return result;
 }

@@ -83,9 +83,7 @@ inline constexpr std::size_t kResponseFigureCount = 18;
 
 struct ResponseResult {
   std::array<Figure, kResponseFigureCount> figures;
-  bool investigate = true;  // E.1.2(2)
   Verdict eurocode;
-  bool settled = true;  // the correlation length settled
   int iterations = 0;
   Verdict correlation;
   Verdict damping;    // which measure was given
