@@ -67,3 +67,8 @@ constexpr int IDC_FIGURE_LABEL_FIRST = 1050;  // 1050 to 1058
 constexpr int IDC_FIGURE_VALUE_FIRST = 1060;  // 1060 to 1068
 constexpr int IDC_VERDICT = 1070;
 constexpr int IDC_CHART = 1071;
+
+// Buttons of the analyses that take their figures and chart out of the
+// program (the screening and the response dialogs).
+constexpr int IDC_COPY = 1080;
+constexpr int IDC_SAVE_CHART = 1081;
