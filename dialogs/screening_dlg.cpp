@@ -24,15 +24,15 @@ constexpr const char* kStartTemperature = "20";
 
 // What a screen reader says of the chart: what it plots, the speeds of the
 // lock-in band, and where the operating point lies.
-std::string ChartDescription(const shedding::ScreeningResult& result, const shedding::ScreeningChart& chart,
+std::string ChartDescription(const shedding::ScreeningResult& result, const shedding::Chart& chart,
                              shedding::UnitSystem units) {
   const std::string unit = " " + std::string(shedding::SpeedUnit(units));
   std::string text = "Chart of the shedding frequency against the flow velocity, from 0 to " +
-                     chart.speedAxis.ticks.back().label + unit + ", with the natural frequency of " +
-                     shedding::FormatGeneral(chart.naturalFrequency, 0, 4) + " Hz. ";
+                     chart.xAxis.ticks.back().label + unit + ", with the natural frequency of " +
+                     shedding::FormatGeneral(chart.referenceLine->from.y, 0, 4) + " Hz. ";
   const shedding::Figure& low = result.At(ScreeningFigureId::LockInSpeedLow);
   const shedding::Figure& high = result.At(ScreeningFigureId::LockInSpeedHigh);
-  const std::string operating = "The operating point, " + shedding::FormatGeneral(chart.operatingPoint.speed, 0, 4) + unit;
+  const std::string operating = "The operating point, " + shedding::FormatGeneral(chart.point.x, 0, 4) + unit;
   if (result.lockIn == verdicts::kNoShedding) {
     return text + operating + ", lies below the onset of periodic shedding.";
   }
@@ -134,7 +134,7 @@ void CScreeningDlg::HideResult() {
   chart.ShowWindow(SW_HIDE);
 }
 
-void CScreeningDlg::ShowResult(const shedding::ScreeningResult& result, shedding::ScreeningChart chartData) {
+void CScreeningDlg::ShowResult(const shedding::ScreeningResult& result, shedding::Chart chartData) {
   for (std::size_t row = 0; row < figureLabels.size(); ++row) {
     const shedding::Figure& figure = result.figures[row];
     figureLabels[row].SetWindowText(std::string(figure.label).c_str());

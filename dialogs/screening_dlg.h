@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "dialogs/lock_in_chart.h"
+#include "dialogs/chart_view.h"
 #include "framework/afxwin.h"
 #include "shedding/lock_in_screening.h"
 
@@ -31,7 +31,7 @@ class CScreeningDlg : public CDialog {
   void RelabelInputs();
   void EnableFluidInputs();
   void HideResult();
-  void ShowResult(const shedding::ScreeningResult& result, shedding::ScreeningChart chart);
+  void ShowResult(const shedding::ScreeningResult& result, shedding::Chart chart);
 
   CListBox unitsList;
   CListBox fluidList;
@@ -50,5 +50,5 @@ class CScreeningDlg : public CDialog {
   std::array<CStatic, shedding::kScreeningFigureCount> figureLabels;
   std::array<CEdit, shedding::kScreeningFigureCount> figureValues;
   CStatic verdict;
-  CLockInChart chart;
+  CChartView chart;
 };

@@ -11,7 +11,7 @@ namespace shedding {
 
 struct ScreeningReport {
   ScreeningResult result;
-  ScreeningChart chart;
+  Chart chart;
 };
 
 Outcome<ScreeningReport> ScreenLockIn(const ScreeningConditions& conditions, const ScreeningCase& cylinder);

@@ -305,21 +305,21 @@ TEST(SpeedForSheddingFrequency, FindsTheCrossingOnEverySegmentToFullPrecision) {
 }
 
 TEST(ScreeningChart, AxesReachPastTheCaseWithRoundTicks) {
-  const shedding::ScreeningChart chart = Reported(InFluid(Fluid::FreshWater, 20), {1.0, 0.1, 2.0}).chart;
+  const shedding::Chart chart = Reported(InFluid(Fluid::FreshWater, 20), {1.0, 0.1, 2.0}).chart;
   // 1.5 * max(V = 1, Vcrit = 1.05, top of the band 1.25) = 1.877: steps of 0.5 up to 2.
-  EXPECT_EQ(2.0, chart.speedAxis.highest);
-  ASSERT_EQ(5u, chart.speedAxis.ticks.size());
-  EXPECT_EQ("1.5", chart.speedAxis.ticks[3].label);
-  EXPECT_EQ(1.6, chart.bandLowFrequency);
-  EXPECT_EQ(2.4, chart.bandHighFrequency);
+  EXPECT_EQ(2.0, chart.xAxis.highest);
+  ASSERT_EQ(5u, chart.xAxis.ticks.size());
+  EXPECT_EQ("1.5", chart.xAxis.ticks[3].label);
+  EXPECT_EQ(1.6, chart.band.yLow);
+  EXPECT_EQ(2.4, chart.band.yHigh);
   double previous = 0.0;
-  for (const auto& point : chart.sheddingCurve) {
-    EXPECT_GE(point.frequency, previous);
-    EXPECT_LE(point.frequency, chart.frequencyAxis.highest);
-    previous = point.frequency;
+  for (const auto& point : chart.curve) {
+    EXPECT_GE(point.y, previous);
+    EXPECT_LE(point.y, chart.yAxis.highest);
+    previous = point.y;
   }
-  EXPECT_EQ(2.0, chart.sheddingCurve.back().speed);
-  EXPECT_NEAR(1.90014, chart.operatingPoint.frequency, 2e-5);
+  EXPECT_EQ(2.0, chart.curve.back().x);
+  EXPECT_NEAR(1.90014, chart.point.y, 2e-5);
 }
 
 TEST(ZeroBasedAxis, StepsOfOneTwoOrFive) {

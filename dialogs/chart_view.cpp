@@ -1,4 +1,4 @@
-#include "dialogs/lock_in_chart.h"
+#include "dialogs/chart_view.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,9 +26,9 @@ struct Palette {
   COLORREF grid = Blend(background, ink, 0.15);
   COLORREF curve = GetSysColor(COLOR_HIGHLIGHT);
   COLORREF band = Blend(background, GetSysColor(COLOR_HIGHLIGHT), 0.22);
-  // The natural frequency in a red that stands out from the curve's
-  // highlight on light and dark backgrounds alike.
-  COLORREF natural = Blend(RGB(220, 40, 40), ink, 0.15);
+  // The reference line in a red that stands out from the curve's highlight
+  // on light and dark backgrounds alike.
+  COLORREF reference = Blend(RGB(220, 40, 40), ink, 0.15);
 };
 
 void Text(CDC& dc, int x, int y, const std::string& text, UINT align) {
@@ -52,7 +52,7 @@ class PaintTools {
  public:
   PaintTools(CDC& dc, CFont* font, const Palette& colours) : dc_(dc) {
     curve.CreatePen(PS_SOLID, 2, colours.curve);
-    natural.CreatePen(PS_DASH, 1, colours.natural);
+    reference.CreatePen(PS_DASH, 1, colours.reference);
     ink.CreatePen(PS_SOLID, 1, colours.ink);
     grid.CreatePen(PS_SOLID, 1, colours.grid);
     inkBrush.CreateSolidBrush(colours.ink);
@@ -69,7 +69,7 @@ class PaintTools {
   PaintTools& operator=(const PaintTools&) = delete;
 
   CPen curve;
-  CPen natural;
+  CPen reference;
   CPen ink;
   CPen grid;
   CBrush inkBrush;
@@ -84,11 +84,11 @@ class PaintTools {
 // One paint of the chart model: each part of the picture on its own.
 class ChartPainter {
  public:
-  ChartPainter(CDC& dc, const shedding::ScreeningChart& chart, const Palette& colours, PaintTools& tools)
+  ChartPainter(CDC& dc, const shedding::Chart& chart, const Palette& colours, PaintTools& tools)
       : dc_(dc), chart_(chart), colours_(colours), tools_(tools),
         line_(static_cast<int>(dc.GetTextExtent("Hg", 2).cy)) {}
 
-  // The title, the legend in two columns, and the frequency axis's title;
+  // The title, the legend in two columns, and the y axis's title;
   // returns where the plot may start.
   int Heading(const CRect& client) {
     int y = kMargin;
@@ -102,16 +102,15 @@ class ChartPainter {
       Text(dc_, x + kSwatchWidth + 4, row, chart_.legend[i].label, TA_LEFT | TA_TOP);
     }
     y += static_cast<int>((chart_.legend.size() + 1) / 2) * line_ + kMargin;
-    Text(dc_, kMargin, y, chart_.frequencyAxis.title, TA_LEFT | TA_TOP);
+    Text(dc_, kMargin, y, chart_.yAxis.title, TA_LEFT | TA_TOP);
     return y + line_ + kMargin / 2;
   }
 
-  // The plot's pixel rectangle below top: room on the left for the
-  // frequency ticks' labels, below for the speed ticks' labels and the speed
-  // axis's title.
+  // The plot's pixel rectangle below top: room on the left for the y ticks'
+  // labels, below for the x ticks' labels and the x axis's title.
   CRect PlotArea(const CRect& client, int top) {
     int labelWidth = 0;
-    for (const shedding::ChartTick& tick : chart_.frequencyAxis.ticks) {
+    for (const shedding::ChartTick& tick : chart_.yAxis.ticks) {
       labelWidth = std::max(labelWidth, TextWidth(dc_, tick.label));
     }
     return CRect(kMargin + labelWidth + kTickLength + 2, top + line_ / 2, client.right - kMargin - line_,
@@ -120,24 +119,28 @@ class ChartPainter {
 
   void Plot(const CRect& area) {
     area_ = area;
-    const CRect band(area.left, Y(chart_.bandHighFrequency), area.right + 1, Y(chart_.bandLowFrequency) + 1);
+    const CRect band(X(chart_.band.xLow), Y(chart_.band.yHigh), X(chart_.band.xHigh) + 1, Y(chart_.band.yLow) + 1);
     dc_.FillSolidRect(&band, colours_.band);
-    FrequencyTicks();
-    SpeedTicks();
+    YTicks();
+    XTicks();
     Select(tools_.ink);
     dc_.MoveTo(area.left, area.top);
     dc_.LineTo(area.left, area.bottom);
     dc_.LineTo(area.right + 1, area.bottom);
-    Select(tools_.natural);
-    HorizontalLine(dc_, area.left, area.right + 1, Y(chart_.naturalFrequency));
+    if (const auto& line = chart_.referenceLine) {
+      Select(tools_.reference);
+      dc_.MoveTo(X(line->from.x), Y(line->from.y));
+      // LineTo leaves out its end point; one pixel on draws it.
+      dc_.LineTo(X(line->to.x) + 1, Y(line->to.y));
+    }
     Curve();
     Select(tools_.ink);
-    Point(X(chart_.operatingPoint.speed), Y(chart_.operatingPoint.frequency));
+    Point(X(chart_.point.x), Y(chart_.point.y));
   }
 
  private:
-  int X(double speed) const { return area_.left + Pixels(chart_.speedAxis.Share(speed), area_.Width()); }
-  int Y(double frequency) const { return area_.bottom - Pixels(chart_.frequencyAxis.Share(frequency), area_.Height()); }
+  int X(double x) const { return area_.left + Pixels(chart_.xAxis.Share(x), area_.Width()); }
+  int Y(double y) const { return area_.bottom - Pixels(chart_.yAxis.Share(y), area_.Height()); }
   static int Pixels(double share, LONG length) { return static_cast<int>(std::lround(share * length)); }
 
   // Which of the tools' pens draws; PaintTools puts the context's own back.
@@ -149,23 +152,23 @@ class ChartPainter {
     const int middle = (swatch.top + swatch.bottom) / 2;
     switch (series) {
       case shedding::ChartSeries::Band: dc_.FillSolidRect(&swatch, colours_.band); break;
-      case shedding::ChartSeries::NaturalFrequency:
-        Select(tools_.natural);
+      case shedding::ChartSeries::ReferenceLine:
+        Select(tools_.reference);
         HorizontalLine(dc_, swatch.left, swatch.right, middle);
         break;
-      case shedding::ChartSeries::SheddingCurve:
+      case shedding::ChartSeries::Curve:
         Select(tools_.curve);
         HorizontalLine(dc_, swatch.left, swatch.right, middle);
         break;
-      case shedding::ChartSeries::OperatingPoint:
+      case shedding::ChartSeries::Point:
         Select(tools_.ink);
         Point((swatch.left + swatch.right) / 2, middle);
         break;
     }
   }
 
-  void FrequencyTicks() {
-    for (const shedding::ChartTick& tick : chart_.frequencyAxis.ticks) {
+  void YTicks() {
+    for (const shedding::ChartTick& tick : chart_.yAxis.ticks) {
       const int ty = Y(tick.value);
       Select(tools_.grid);
       HorizontalLine(dc_, area_.left + 1, area_.right + 1, ty);
@@ -175,8 +178,8 @@ class ChartPainter {
     }
   }
 
-  void SpeedTicks() {
-    for (const shedding::ChartTick& tick : chart_.speedAxis.ticks) {
+  void XTicks() {
+    for (const shedding::ChartTick& tick : chart_.xAxis.ticks) {
       const int tx = X(tick.value);
       Select(tools_.grid);
       dc_.MoveTo(tx, area_.top);
@@ -186,20 +189,20 @@ class ChartPainter {
       dc_.LineTo(tx, area_.bottom + kTickLength + 1);
       Text(dc_, tx, area_.bottom + kTickLength + 2, tick.label, TA_CENTER | TA_TOP);
     }
-    Text(dc_, (area_.left + area_.right) / 2, area_.bottom + kTickLength + 2 + line_, chart_.speedAxis.title,
+    Text(dc_, (area_.left + area_.right) / 2, area_.bottom + kTickLength + 2 + line_, chart_.xAxis.title,
          TA_CENTER | TA_TOP);
   }
 
   void Curve() {
     std::vector<POINT> curve;
-    curve.reserve(chart_.sheddingCurve.size());
-    for (const shedding::ChartPoint& point : chart_.sheddingCurve) curve.push_back({X(point.speed), Y(point.frequency)});
+    curve.reserve(chart_.curve.size());
+    for (const shedding::ChartPoint& point : chart_.curve) curve.push_back({X(point.x), Y(point.y)});
     Select(tools_.curve);
     dc_.Polyline(curve.data(), static_cast<int>(curve.size()));
   }
 
   CDC& dc_;
-  const shedding::ScreeningChart& chart_;
+  const shedding::Chart& chart_;
   const Palette& colours_;
   PaintTools& tools_;
   const int line_;
@@ -208,18 +211,18 @@ class ChartPainter {
 
 }  // namespace
 
-const MessageMap& CLockInChart::GetThisMessageMap() {
+const MessageMap& CChartView::GetThisMessageMap() {
   static const MessageMap map =
-      MessageMapBuilder<CLockInChart>(CStatic::GetThisMessageMap()).Paint(&CLockInChart::OnPaint).Build();
+      MessageMapBuilder<CChartView>(CStatic::GetThisMessageMap()).Paint(&CChartView::OnPaint).Build();
   return map;
 }
 
-void CLockInChart::SetChart(shedding::ScreeningChart chart) {
+void CChartView::SetChart(shedding::Chart chart) {
   chart_ = std::move(chart);
   Invalidate(TRUE);
 }
 
-void CLockInChart::OnPaint() {
+void CChartView::OnPaint() {
   CPaintDC dc(this);
   const Palette colours;
   CRect client;
