@@ -1,8 +1,8 @@
 #include "cli/markup_text.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
+
+#include "shedding/number_text.h"
 
 namespace cli {
 
@@ -32,9 +32,7 @@ std::string JsonBool(bool value) { return value ? "true" : "false"; }
 
 std::string JsonNumber(double value) {
   if (!std::isfinite(value)) return "null";
-  std::array<char, 32> digits{};
-  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-  return {digits.data(), result.ptr};
+  return shedding::FormatShortest(value);
 }
 
 }  // namespace cli

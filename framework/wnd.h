@@ -45,6 +45,8 @@ class CWnd : public CCmdTarget {
   virtual BOOL PreTranslateMessage(MSG* msg);
 
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+  // The bound window, or null: what a message's hwnd is compared with.
+  HWND GetSafeHwnd() const { return m_hWnd; }
 
   // Visibility, text and style. A hidden window keeps its text; setting the
   // text a window already has changes and notifies nothing.

@@ -168,4 +168,10 @@ std::string FormatFigure(double value, bool claimed, FigureFormat format) {
   return text;
 }
 
+std::string FormatShortest(double value) {
+  std::array<char, 32> digits{};
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  return {digits.data(), result.ptr};
+}
+
 }  // namespace shedding

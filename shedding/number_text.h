@@ -39,6 +39,9 @@ std::string FormatGeneral(double value, int width, int precision);
 // printf's "%<width>.<precision>f" in the "C" locale.
 std::string FormatFixed(double value, int width, int precision);
 
+// The shortest text that reads back as the same double ("0.1", "2e+05").
+std::string FormatShortest(double value);
+
 // A figure's value as shown ("1.051"), "n/a" when not claimed.
 std::string FormatFigure(double value, bool claimed, FigureFormat format);
 

@@ -13,3 +13,6 @@ int GetSystemMetrics(int index);
 COLORREF GetSysColor(int index);
 // A system setting; only SPI_GETHIGHCONTRAST is known (into a HIGHCONTRAST).
 BOOL SystemParametersInfo(UINT action, UINT param, void* data, UINT winIni);
+// Whether a modifier key (VK_SHIFT, VK_CONTROL, VK_MENU) was down as the
+// input being handled arrived: the high bit (the value is negative) if so.
+SHORT GetKeyState(int virtualKey);

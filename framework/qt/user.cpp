@@ -1,6 +1,7 @@
 #include "framework/user.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPalette>
 
 #include "framework/qt/cursor_state.h"
@@ -45,6 +46,20 @@ COLORREF GetSysColor(int index) {
     default:
       return RGB(0, 0, 0);
   }
+}
+
+SHORT GetKeyState(int virtualKey) {
+  // Qt updates the modifiers as each key or mouse event is delivered, so
+  // they are those of the input being handled, as on Windows.
+  const Qt::KeyboardModifiers modifiers = QGuiApplication::keyboardModifiers();
+  Qt::KeyboardModifier modifier = Qt::NoModifier;
+  switch (virtualKey) {
+    case VK_SHIFT: modifier = Qt::ShiftModifier; break;
+    case VK_CONTROL: modifier = Qt::ControlModifier; break;
+    case VK_MENU: modifier = Qt::AltModifier; break;
+    default: return 0;
+  }
+  return modifiers.testFlag(modifier) ? static_cast<SHORT>(0x8000) : 0;
 }
 
 BOOL SystemParametersInfo(UINT action, UINT, void* data, UINT) {
