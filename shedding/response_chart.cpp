@@ -18,6 +18,9 @@ namespace {
 // a standard sets for it.
 constexpr double kLargeAmplitudeRatio = en1991::kCorrelationSmallAmplitude;
 constexpr double kScrutonRoom = 10.0;  // the Sc axis reaches a decade past the point and the band's edge
+// The curve falls from the top left, where the legend stands: the amplitude
+// axis reaches a decade above it.
+constexpr double kLegendRoom = 10.0;
 constexpr int kLabelDigits = 3;
 
 std::string Shown(double value) { return FormatGeneral(value, 0, kLabelDigits); }
@@ -48,7 +51,7 @@ Chart ChartResponse(const ResponseCase& cylinder, const ResponseResult& result) 
   // A straight line on log-log axes: its ends are the whole curve.
   chart.curve = {{chart.xAxis.lowest, ratioAt(chart.xAxis.lowest)},
                  {chart.xAxis.highest, ratioAt(chart.xAxis.highest)}};
-  chart.yAxis = DecadeAxis("Amplitude yF,max / b", chart.curve.back().y, chart.curve.front().y);
+  chart.yAxis = DecadeAxis("Amplitude yF,max / b", chart.curve.back().y, chart.curve.front().y * kLegendRoom);
   chart.band = {0.0, edge, 0.0, std::numeric_limits<double>::infinity()};
   chart.point = {scruton, result.At(AmplitudeRatio).value};
 

@@ -15,7 +15,8 @@ namespace shedding {
 // the point then lies on the Sc axis); the band runs from the left end of
 // the Sc axis to the Sc where the curve reaches yF,max / b = 0.1. Both axes
 // are decade axes, the Sc axis a decade past the point and the band's edge
-// on either side, the amplitude axis holding the curve.
+// on either side, the amplitude axis holding the curve and a decade above
+// it for the legend.
 Chart ChartResponse(const ResponseCase& cylinder, const ResponseResult& result);
 
 }  // namespace shedding
