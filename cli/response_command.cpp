@@ -5,11 +5,13 @@
 #include <string>
 #include <variant>
 
+#include "cli/chart_file.h"
 #include "cli/csv_stream.h"
 #include "cli/exit_codes.h"
 #include "cli/markup_text.h"
 #include "output/report_text.h"
 #include "shedding/number_text.h"
+#include "shedding/response_chart.h"
 #include "shedding/vortex_response.h"
 
 namespace cli {
@@ -161,7 +163,8 @@ int RunResponse(const ResponseOptions& options) {
     const std::string text = output::ReportText(result);
     std::fwrite(text.data(), 1, text.size(), stdout);
   }
-  return kSuccess;
+  if (!options.svgPath) return kSuccess;
+  return WriteChartFile(std::string(*options.svgPath), shedding::ChartResponse(cylinder, result));
 }
 
 int RunResponseRows(const ResponseOptions& options) {

@@ -14,7 +14,7 @@ struct ValueOption {
   Field field;  // null for --units and --support, which take words
 };
 
-constexpr std::array<ValueOption, 14> kValueOptions = {{
+constexpr std::array<ValueOption, 15> kValueOptions = {{
     {"--units", nullptr},
     {"--support", nullptr},
     {"--diameter", &ResponseOptions::diameter},
@@ -29,6 +29,7 @@ constexpr std::array<ValueOption, 14> kValueOptions = {{
     {"--damping-ratio", &ResponseOptions::dampingRatio},
     {"--mean-wind", &ResponseOptions::meanWind},
     {"--life", &ResponseOptions::life},
+    {"--svg", &ResponseOptions::svgPath},
 }};
 
 std::optional<shedding::SpanSupport> SupportNamed(std::string_view name) {
@@ -58,7 +59,7 @@ std::optional<std::string> CheckCombination(const ResponseOptions& o) {
     if (given || o.Tube() || o.diameter || o.height || o.logDecrement || o.dampingRatio || o.meanWind) {
       return "response --csv reads B,H,FN,ME,DS,VM from standard input, not the command line";
     }
-    if (o.json) return "response --csv takes no --json";
+    if (o.json || o.svgPath) return "response --csv takes no --json or --svg";
     return std::nullopt;
   }
   if (!(o.diameter && o.height && o.meanWind)) return "response needs --diameter, --height and --mean-wind";

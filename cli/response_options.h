@@ -28,6 +28,7 @@ struct ResponseOptions {
   std::optional<std::string_view> dampingRatio;
   std::optional<std::string_view> meanWind;
   std::optional<std::string_view> life;
+  std::optional<std::string_view> svgPath;  // where the chart goes
   bool json = false;
   bool csv = false;
 

@@ -4,12 +4,11 @@
 #include <string>
 #include <variant>
 
+#include "cli/chart_file.h"
 #include "cli/csv_stream.h"
 #include "cli/exit_codes.h"
 #include "cli/markup_text.h"
-#include "output/atomic_file.h"
 #include "output/report_text.h"
-#include "output/svg_chart.h"
 #include "shedding/lock_in_screening.h"
 #include "shedding/number_text.h"
 #include "shedding/screen_lock_in.h"
@@ -126,12 +125,7 @@ int RunScreen(const Invocation& invocation) {
     const std::string text = output::ReportText(report.result);
     std::fwrite(text.data(), 1, text.size(), stdout);
   }
-  if (!options.svgPath) return kSuccess;
-  if (const auto failure = output::WriteFileWhole(std::string(*options.svgPath), output::SvgChart(report.chart))) {
-    std::fprintf(stderr, "strouhal: %s\n", failure->c_str());
-    return kFailure;
-  }
-  return kSuccess;
+  return options.svgPath ? WriteChartFile(std::string(*options.svgPath), report.chart) : kSuccess;
 }
 
 int RunScreenRows(const Invocation& invocation) {

@@ -23,7 +23,7 @@ constexpr std::string_view kHelp = R"help(Usage:
                     [--support cantilever|pinned|fixed-pinned|fixed]
                     (--natural-frequency FN --mass ME | TUBE)
                     (--log-decrement DS | --damping-ratio Z)
-                    --mean-wind VM [--life YEARS] [--json]
+                    --mean-wind VM [--life YEARS] [--json] [--svg FILE]
   strouhal response [--units english|metric] [--support S] [--life YEARS] --csv
   strouhal --help
   strouhal COMMAND --help
@@ -144,10 +144,14 @@ Options:
       screen and response print one JSON object instead of NAME: VALUE
       lines.
   --svg FILE
-      screen also writes its chart (fs against V, FN, the band and the
-      operating point) to FILE as SVG, whole or not at all: the chart goes
-      to a new file in FILE's folder, which then replaces FILE; if any step
-      fails, that file is removed and an existing FILE stays as it was.
+      screen and response also write their chart to FILE as SVG: screen fs
+      against V, FN, the band and the operating point; response yF,max/B
+      against Sc by E.7 for the structure's K, Kw and clat (clat,0 where
+      clat is 0), its point and the band of Sc below which yF,max/B passes
+      0.1 (our choice of edge, not a value of the standard). Whole or not
+      at all: the chart goes to a new file in FILE's folder, which then
+      replaces FILE; if any step fails, that file is removed and an
+      existing FILE stays as it was.
   --
       Ends the options: every argument after it is a value.
   --help

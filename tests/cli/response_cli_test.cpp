@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "json_reader.h"
@@ -84,6 +89,36 @@ TEST(ResponseErrors, NameTheFieldOrTheOptions) {
                                             "1", "--mass", "200", "--mean-wind", "25"});
   EXPECT_EQ(2, undamped.exitCode);
   EXPECT_NE(std::string::npos, undamped.err.find("--log-decrement or --damping-ratio"));
+}
+
+// --svg adds the chart, well-formed, and leaves what is printed as it was;
+// a batch takes none.
+TEST(ResponseSvg, WritesTheChartBesideTheSameOutput) {
+  const std::filesystem::path path = std::filesystem::temp_directory_path() / "strouhal-response-test.svg";
+  Arguments chimney = {"response", "--diameter", "1", "--height", "30", "--natural-frequency", "1",
+                       "--mass", "200", "--log-decrement", "0.012", "--mean-wind", "25"};
+  const StrouhalRun plain = RunStrouhal(chimney);
+  chimney.insert(chimney.end(), {"--svg", path.string()});
+  const StrouhalRun charted = RunStrouhal(chimney);
+  ASSERT_EQ(0, charted.exitCode) << charted.err;
+  EXPECT_EQ(plain.out, charted.out);
+  std::string svg;
+  {
+    // Closed before the file goes: Windows removes no open file.
+    std::ifstream file(path);
+    svg.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  }
+  for (const char* part : {"<title>Vortex-induced amplitude against Scruton number, b = 1 m, fn = 1 Hz</title>",
+                           ">Scruton number Sc</text>", ">Amplitude yF,max / b</text>", "<polyline", "</svg>\n"}) {
+    EXPECT_NE(std::string::npos, svg.find(part)) << part;
+  }
+  if (!std::string_view(STROUHAL_XML_CHECKER).empty()) {
+    const std::string check = STROUHAL_XML_CHECKER " '" + path.string() + "'";
+    EXPECT_EQ(0, std::system(check.c_str())) << "xmllint (libxml2-utils) rejects the SVG";
+  }
+  std::filesystem::remove(path);
+
+  EXPECT_EQ(2, RunStrouhal({"response", "--csv", "--svg", path.string()}).exitCode);
 }
 
 }  // namespace
