@@ -1,5 +1,5 @@
 #pragma once
-// Text made safe to stand inside JSON strings and XML.
+// Text made safe to stand inside JSON strings.
 
 #include <string>
 #include <string_view>
@@ -9,9 +9,6 @@ namespace cli {
 // The contents of a JSON string (without the quotes): quote, backslash and
 // control characters escaped; other bytes, UTF-8 included, as they are.
 std::string JsonEscaped(std::string_view text);
-
-// Character data or an attribute value for XML: & < > " ' as entities.
-std::string XmlEscaped(std::string_view text);
 
 // A JSON string: the text escaped, in quotes.
 std::string JsonString(std::string_view text);

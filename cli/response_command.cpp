@@ -8,6 +8,7 @@
 #include "cli/csv_stream.h"
 #include "cli/exit_codes.h"
 #include "cli/markup_text.h"
+#include "output/report_text.h"
 #include "shedding/number_text.h"
 #include "shedding/vortex_response.h"
 
@@ -93,30 +94,6 @@ std::optional<InputError> TextWithoutNumber(const ResponseOptions& options) {
   return std::nullopt;
 }
 
-struct VerdictLine {
-  const char* name;     // plain text
-  const char* jsonKey;  // JSON
-  shedding::Verdict shedding::ResponseResult::*verdict;
-};
-
-constexpr std::array<VerdictLine, 5> kVerdictLines = {{
-    {"Eurocode rule", "eurocode", &shedding::ResponseResult::eurocode},
-    {"Correlation length", "correlation", &shedding::ResponseResult::correlation},
-    {"Damping", "damping", &shedding::ResponseResult::damping},
-    {"Natural frequency", "frequency", &shedding::ResponseResult::frequency},
-    {"Figure values", "figure_source", &shedding::ResponseResult::figureSource},
-}};
-
-void PrintPlain(const shedding::ResponseResult& result) {
-  for (const shedding::Figure& figure : result.figures) {
-    std::printf("%.*s: %s\n", static_cast<int>(figure.label.size()), figure.label.data(), shedding::FigureText(figure).c_str());
-  }
-  for (const VerdictLine& line : kVerdictLines) {
-    const shedding::Verdict& verdict = result.*(line.verdict);
-    std::printf("%s: %.*s\n", line.name, static_cast<int>(verdict.words.size()), verdict.words.data());
-  }
-}
-
 void PrintJson(const ResponseOptions& options, const shedding::ResponseCase& c, const shedding::ResponseResult& result) {
   const bool english = c.units == shedding::UnitSystem::English;
   std::string json = "{\"units\":" + JsonString(english ? "english" : "metric");
@@ -129,9 +106,9 @@ void PrintJson(const ResponseOptions& options, const shedding::ResponseCase& c, 
   for (const shedding::Figure& figure : result.figures) {
     json += "," + JsonString(figure.key) + ":" + (figure.claimed ? JsonNumber(figure.value) : "null");
   }
-  for (const VerdictLine& line : kVerdictLines) {
+  for (const output::ResponseVerdictLine& line : output::kResponseVerdictLines) {
     const shedding::Verdict& verdict = result.*(line.verdict);
-    json += ",\"" + std::string(line.jsonKey) + "\":{";
+    json += "," + JsonString(line.dataKey) + ":{";
     if (line.verdict == &shedding::ResponseResult::eurocode) {
       json += "\"investigate\":" + JsonBool(verdict.key == "investigate") + ",";
     } else if (line.verdict == &shedding::ResponseResult::correlation) {
@@ -181,7 +158,8 @@ int RunResponse(const ResponseOptions& options) {
   if (options.json) {
     PrintJson(options, cylinder, result);
   } else {
-    PrintPlain(result);
+    const std::string text = output::ReportText(result);
+    std::fwrite(text.data(), 1, text.size(), stdout);
   }
   return kSuccess;
 }

@@ -4,11 +4,12 @@
 #include <string>
 #include <variant>
 
-#include "cli/atomic_file.h"
 #include "cli/csv_stream.h"
 #include "cli/exit_codes.h"
 #include "cli/markup_text.h"
-#include "cli/svg_chart.h"
+#include "output/atomic_file.h"
+#include "output/report_text.h"
+#include "output/svg_chart.h"
 #include "shedding/lock_in_screening.h"
 #include "shedding/number_text.h"
 #include "shedding/screen_lock_in.h"
@@ -64,19 +65,6 @@ int ReportInputError(const InputError& error, const ScreenOptions& options) {
   std::fprintf(stderr, "%s: \"%s\" %s, got \"%s\"\n", kInputError.data(), error.label.c_str(),
                error.requirement.c_str(), TypedFor(static_cast<ScreeningField>(error.field), options).c_str());
   return kFailure;
-}
-
-void PrintPlain(const shedding::ScreeningResult& result) {
-  for (const shedding::Figure& figure : result.figures) {
-    std::printf("%.*s: %s\n", static_cast<int>(figure.label.size()), figure.label.data(),
-                shedding::FigureText(figure).c_str());
-  }
-  const auto line = [](const char* name, const shedding::Verdict& verdict) {
-    std::printf("%s: %.*s\n", name, static_cast<int>(verdict.words.size()), verdict.words.data());
-  };
-  line("Verdict", result.lockIn);
-  line("Eurocode rule", result.eurocode);
-  line("VIV ranges", result.vivRanges);
 }
 
 std::string JsonVerdict(const shedding::Verdict& verdict) {
@@ -135,10 +123,11 @@ int RunScreen(const Invocation& invocation) {
   if (options.json) {
     PrintJson(invocation, conditions, cylinder, report.result);
   } else {
-    PrintPlain(report.result);
+    const std::string text = output::ReportText(report.result);
+    std::fwrite(text.data(), 1, text.size(), stdout);
   }
   if (!options.svgPath) return kSuccess;
-  if (const auto failure = WriteFileWhole(std::string(*options.svgPath), SvgChart(report.chart))) {
+  if (const auto failure = output::WriteFileWhole(std::string(*options.svgPath), output::SvgChart(report.chart))) {
     std::fprintf(stderr, "strouhal: %s\n", failure->c_str());
     return kFailure;
   }

@@ -99,6 +99,10 @@ double ModeShapeFactor(SpanSupport support) {
   return 0.0;
 }
 
+double ApproachOneAmplitudeRatio(double k, double kw, double clat, double scruton) {
+  return k * kw * clat / (kStrouhalCircular * kStrouhalCircular * scruton);
+}
+
 AmplitudeResult ApproachOneAmplitude(const AmplitudeCase& cylinder, int iterationLimit) {
   AmplitudeResult result;
   const double b = cylinder.diameter;
@@ -108,14 +112,15 @@ AmplitudeResult ApproachOneAmplitude(const AmplitudeCase& cylinder, int iteratio
   result.clat = LateralForceCoefficient(result.basicClat, result.criticalVelocity / cylinder.meanWind);
   result.k = ModeShapeFactor(cylinder.support);
   const double slenderness = cylinder.length / b;
-  const double perKw =
-      result.k * result.clat / (kStrouhalCircular * kStrouhalCircular * cylinder.scruton);
+  const auto ratioFor = [&](double kw) {
+    return ApproachOneAmplitudeRatio(result.k, kw, result.clat, cylinder.scruton);
+  };
 
   result.lengthRatio = kCorrelationShort;
   while (result.iterations < iterationLimit) {
     ++result.iterations;
     result.kw = CorrelationLengthFactor(cylinder.support, result.lengthRatio, slenderness);
-    result.amplitudeRatio = perKw * result.kw;
+    result.amplitudeRatio = ratioFor(result.kw);
     const double next = CorrelationLengthRatio(result.amplitudeRatio);
     const bool settled = std::fabs(next - result.lengthRatio) <= kSettledWithin * next;
     result.lengthRatio = next;
@@ -126,7 +131,7 @@ AmplitudeResult ApproachOneAmplitude(const AmplitudeCase& cylinder, int iteratio
   }
   // Lj / b, Kw and the amplitude always belong together, settled or not.
   result.kw = CorrelationLengthFactor(cylinder.support, result.lengthRatio, slenderness);
-  result.amplitudeRatio = perKw * result.kw;
+  result.amplitudeRatio = ratioFor(result.kw);
   result.amplitude = result.amplitudeRatio * b;
   return result;
 }

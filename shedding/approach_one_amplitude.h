@@ -49,9 +49,13 @@ struct AmplitudeResult {
 
 inline constexpr int kAmplitudeIterationLimit = 100;
 
-// yF,max = b K Kw clat / (St^2 Sc) (E.1.5.2.1, expression E.7), with Lj from
-// the amplitude itself: iterated from Lj / b = 6 until Lj / b settles, at
-// most iterationLimit times.
+// yF,max / b = K Kw clat / (St^2 Sc) (E.1.5.2.1, expression E.7), St by
+// Table E.1.
+double ApproachOneAmplitudeRatio(double k, double kw, double clat, double scruton);
+
+// yF,max by expression E.7 (ApproachOneAmplitudeRatio), with Lj from the
+// amplitude itself: iterated from Lj / b = 6 until Lj / b settles, at most
+// iterationLimit times.
 AmplitudeResult ApproachOneAmplitude(const AmplitudeCase& cylinder, int iterationLimit = kAmplitudeIterationLimit);
 
 }  // namespace shedding

@@ -1,9 +1,9 @@
-#include "cli/svg_chart.h"
+#include "output/svg_chart.h"
 
-#include "cli/markup_text.h"
+#include "output/xml_text.h"
 #include "shedding/number_text.h"
 
-namespace cli {
+namespace output {
 namespace {
 
 constexpr double kWidth = 720;
@@ -127,4 +127,4 @@ std::string SvgChart(const shedding::Chart& chart) {
   return svg;
 }
 
-}  // namespace cli
+}  // namespace output

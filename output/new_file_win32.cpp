@@ -2,9 +2,9 @@
 #include <io.h>
 #include <sys/stat.h>
 
-#include "cli/new_file.h"
+#include "output/new_file.h"
 
-namespace cli {
+namespace output {
 
 int CreateNewFile(const char* path) {
   return _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
@@ -12,4 +12,4 @@ int CreateNewFile(const char* path) {
 
 bool SyncToDisk(int descriptor) { return _commit(descriptor) == 0; }
 
-}  // namespace cli
+}  // namespace output

@@ -2,7 +2,7 @@
 // The two file operations whose calls differ between systems; one
 // implementation per system (new_file_posix.cpp, new_file_win32.cpp).
 
-namespace cli {
+namespace output {
 
 // Creates path, which must not exist yet, for writing bytes as they are
 // (no "\r\n" for "\n"). Its descriptor, or -1 with errno set.
@@ -13,4 +13,4 @@ int CreateNewFile(const char* path);
 // set.
 bool SyncToDisk(int descriptor);
 
-}  // namespace cli
+}  // namespace output

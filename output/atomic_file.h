@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace cli {
+namespace output {
 
 // Writes contents to a new file beside path, hands it to the disk, then
 // renames it over path. On any failure the new file is removed and an
@@ -14,4 +14,4 @@ namespace cli {
 // directory".
 std::optional<std::string> WriteFileWhole(const std::string& path, std::string_view contents);
 
-}  // namespace cli
+}  // namespace output

@@ -1,4 +1,4 @@
-#include "cli/atomic_file.h"
+#include "output/atomic_file.h"
 
 #include <unistd.h>
 
@@ -9,9 +9,9 @@
 #include <random>
 #include <system_error>
 
-#include "cli/new_file.h"
+#include "output/new_file.h"
 
-namespace cli {
+namespace output {
 namespace {
 
 // A random name clashes with an existing file hardly ever; each clash
@@ -68,4 +68,4 @@ std::optional<std::string> WriteFileWhole(const std::string& path, std::string_v
   return "cannot write " + path + ": " + failure.message();
 }
 
-}  // namespace cli
+}  // namespace output

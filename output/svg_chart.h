@@ -5,11 +5,11 @@
 
 #include "shedding/chart.h"
 
-namespace cli {
+namespace output {
 
 // Axes with ticks and units, the shaded band, the dashed reference line, the
 // curve, the case's point, a title and a legend; all text escaped, so that
 // browsers and report tools can embed it.
 std::string SvgChart(const shedding::Chart& chart);
 
-}  // namespace cli
+}  // namespace output
