@@ -1,11 +1,13 @@
 #include "dialogs/response_dlg.h"
 
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "dialogs/blank_text.h"
 #include "res/resource.h"
 #include "shedding/number_text.h"
+#include "shedding/response_chart.h"
 
 namespace {
 
@@ -48,6 +50,18 @@ constexpr std::array<InputControls, 11> kInputControls = {{
     {IDC_MEAN_WIND_LABEL, IDC_MEAN_WIND, ResponseField::MeanWind},
     {IDC_LIFE_LABEL, IDC_LIFE, ResponseField::Life},
 }};
+
+// What a screen reader says of the chart: what it plots, the structure's
+// point, and the band of low Scruton numbers, where amplitudes are large.
+std::string ChartDescription(const shedding::ResponseResult& result, const shedding::Chart& chart) {
+  using enum shedding::ResponseFigureId;
+  const bool inside = chart.point.x < chart.band.xHigh;
+  return "Chart of the amplitude ratio yF,max/b against the Scruton number Sc, both on logarithmic scales. "
+         "The structure's point, Sc = " + shedding::FigureText(result.At(Scruton)) + " with yF,max/b = " +
+         shedding::FigureText(result.At(AmplitudeRatio)) + ", lies " + (inside ? "inside" : "outside") +
+         " the band of low Scruton numbers with large amplitudes, which ends at Sc = " +
+         shedding::FormatGeneral(chart.band.xHigh, 0, 3) + ".";
+}
 
 }  // namespace
 
@@ -118,7 +132,7 @@ void CResponseDlg::DoDataExchange(CDataExchange* dx) {
   inputs[kExtraMass].SetWindowText("0");
   inputs[kLife].SetWindowText(shedding::FormatGeneral(shedding::kDefaultDesignLife, 0, 6).c_str());
   RelabelInputs();
-  ShowFrequencyInputs();
+  EnableFrequencyInputs();
   HideResult();
 }
 
@@ -138,12 +152,10 @@ void CResponseDlg::RelabelInputs() {
   }
 }
 
-void CResponseDlg::ShowFrequencyInputs() {
+void CResponseDlg::EnableFrequencyInputs() {
   const bool tube = TubeChosen();
   for (std::size_t input = kNaturalFrequency; input <= kExtraMass; ++input) {
-    const bool shown = (input >= kWallThickness) == tube;
-    inputLabels[input].ShowWindow(shown ? SW_SHOW : SW_HIDE);
-    inputs[input].ShowWindow(shown ? SW_SHOW : SW_HIDE);
+    inputs[input].EnableWindow((input >= kWallThickness) == tube);
   }
 }
 
@@ -160,7 +172,7 @@ void CResponseDlg::HideResult() {
   saveChartButton.ShowWindow(SW_HIDE);
 }
 
-void CResponseDlg::ShowResult(const shedding::ResponseResult& result) {
+void CResponseDlg::ShowResult(const shedding::ResponseResult& result, shedding::Chart chartData) {
   for (std::size_t row = 0; row < figureLabels.size(); ++row) {
     const shedding::Figure& figure = result.figures[row];
     figureLabels[row].SetWindowText(std::string(figure.label).c_str());
@@ -173,6 +185,8 @@ void CResponseDlg::ShowResult(const shedding::ResponseResult& result) {
   }
   words.pop_back();
   verdict.SetWindowText(words.c_str());
+  chart.SetWindowText(ChartDescription(result, chartData).c_str());
+  chart.SetChart(std::move(chartData));
 
   resultsGroup.ShowWindow(SW_SHOW);
   for (std::size_t row = 0; row < figureLabels.size(); ++row) {
@@ -191,7 +205,7 @@ void CResponseDlg::OnSelchangeUnits() {
 }
 
 void CResponseDlg::OnSelchangeFrequencySource() {
-  ShowFrequencyInputs();
+  EnableFrequencyInputs();
   HideResult();
 }
 
@@ -226,10 +240,12 @@ shedding::ResponseCase CResponseDlg::TypedCase() const {
 }
 
 void CResponseDlg::OnOK() {
-  const auto outcome = shedding::ComputeVortexResponse(TypedCase());
+  const shedding::ResponseCase cylinder = TypedCase();
+  const auto outcome = shedding::ComputeVortexResponse(cylinder);
   if (const auto* error = std::get_if<shedding::InputError>(&outcome)) {
     AfxMessageBox(("Input Error\n\n" + error->label + " " + error->requirement + ".").c_str(), MB_OK, 0);
     return;
   }
-  ShowResult(std::get<shedding::ResponseResult>(outcome));
+  const auto& result = std::get<shedding::ResponseResult>(outcome);
+  ShowResult(result, shedding::ChartResponse(cylinder, result));
 }

@@ -54,9 +54,9 @@ class CResponseDlg : public CDialog {
   shedding::ResponseCase TypedCase() const;
 
   void RelabelInputs();
-  void ShowFrequencyInputs();
+  void EnableFrequencyInputs();
   void HideResult();
-  void ShowResult(const shedding::ResponseResult& result);
+  void ShowResult(const shedding::ResponseResult& result, shedding::Chart chart);
 
   CListBox unitsList;
   CListBox supportList;

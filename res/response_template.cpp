@@ -1,7 +1,7 @@
 // Dialog template 136: the vortex-induced response of a cylinder in wind,
 // with its chart. The inputs stand in one column, each label left of its
-// field; the tube's four fields lie where fn and me lie, and only one set
-// shows at a time. The 18 figures fill two columns above the chart.
+// field (fn and me, then the tube's four, each enabled when chosen). The 18
+// figures fill two columns above the chart.
 
 #include "framework/win_constants.h"
 #include "res/resource.h"
@@ -12,7 +12,7 @@ namespace resources {
 namespace {
 
 // A typed value's row in the input column: its label, and its field to the right.
-constexpr short kFieldRowY[] = {49, 63, 152, 166, 180, 194, 246, 260, 274};
+constexpr short kFieldRowY[] = {67, 81, 129, 143, 157, 171, 185, 199, 250, 264, 278};
 constexpr DialogItemTemplate InputLabel(int id, int row) {
   return {ControlClass::Static, "", id, 13, static_cast<short>(kFieldRowY[row] + 2), 100, 8, SS_LEFT};
 }
@@ -35,26 +35,25 @@ constexpr DialogItemTemplate FigureValue(int figure) {
 }
 
 constexpr DialogItemTemplate kItems[] = {
-    {ControlClass::Button, "Units", IDC_STATIC, 7, 2, 160, 34, BS_GROUPBOX},
-    {ControlClass::ListBox, "", IDC_RESPONSE_UNITS, 13, 12, 148, 19, kListBox},
-    {ControlClass::Button, "Cylinder", IDC_STATIC, 7, 38, 160, 80, BS_GROUPBOX},
+    {ControlClass::Static, "Units", IDC_STATIC, 13, 6, 40, 8, SS_LEFT},
+    {ControlClass::ListBox, "", IDC_RESPONSE_UNITS, 55, 4, 106, 19, kListBox},
+    {ControlClass::Static, "Support", IDC_STATIC, 13, 29, 40, 8, SS_LEFT},
+    {ControlClass::ListBox, "", IDC_RESPONSE_SUPPORT, 55, 27, 106, 36, kListBox},
     InputLabel(IDC_DIAMETER_LABEL, 0), Input(IDC_DIAMETER, 0),
     InputLabel(IDC_HEIGHT_LABEL, 1), Input(IDC_HEIGHT, 1),
-    {ControlClass::Static, "Support", IDC_STATIC, 13, 79, 40, 8, SS_LEFT},
-    {ControlClass::ListBox, "", IDC_RESPONSE_SUPPORT, 55, 77, 106, 36, kListBox},
-    {ControlClass::Button, "Natural frequency", IDC_STATIC, 7, 120, 160, 92, BS_GROUPBOX},
-    {ControlClass::ListBox, "", IDC_FREQUENCY_SOURCE, 13, 130, 148, 19, kListBox},
+    {ControlClass::Button, "Natural frequency", IDC_STATIC, 7, 97, 160, 118, BS_GROUPBOX},
+    {ControlClass::ListBox, "", IDC_FREQUENCY_SOURCE, 13, 107, 148, 19, kListBox},
     InputLabel(IDC_FREQUENCY_LABEL, 2), Input(IDC_FREQUENCY, 2),
     InputLabel(IDC_MASS_LABEL, 3), Input(IDC_MASS, 3),
-    InputLabel(IDC_WALL_LABEL, 2), Input(IDC_WALL, 2),
-    InputLabel(IDC_MODULUS_LABEL, 3), Input(IDC_MODULUS, 3),
-    InputLabel(IDC_DENSITY_LABEL, 4), Input(IDC_DENSITY, 4),
-    InputLabel(IDC_EXTRA_MASS_LABEL, 5), Input(IDC_EXTRA_MASS, 5),
-    {ControlClass::Button, "Damping and wind", IDC_STATIC, 7, 214, 160, 78, BS_GROUPBOX},
-    {ControlClass::ListBox, "", IDC_DAMPING_MEASURE, 13, 224, 148, 19, kListBox},
-    InputLabel(IDC_DAMPING_LABEL, 6), Input(IDC_DAMPING, 6),
-    InputLabel(IDC_MEAN_WIND_LABEL, 7), Input(IDC_MEAN_WIND, 7),
-    InputLabel(IDC_LIFE_LABEL, 8), Input(IDC_LIFE, 8),
+    InputLabel(IDC_WALL_LABEL, 4), Input(IDC_WALL, 4),
+    InputLabel(IDC_MODULUS_LABEL, 5), Input(IDC_MODULUS, 5),
+    InputLabel(IDC_DENSITY_LABEL, 6), Input(IDC_DENSITY, 6),
+    InputLabel(IDC_EXTRA_MASS_LABEL, 7), Input(IDC_EXTRA_MASS, 7),
+    {ControlClass::Button, "Damping and wind", IDC_STATIC, 7, 218, 160, 76, BS_GROUPBOX},
+    {ControlClass::ListBox, "", IDC_DAMPING_MEASURE, 13, 228, 148, 19, kListBox},
+    InputLabel(IDC_DAMPING_LABEL, 8), Input(IDC_DAMPING, 8),
+    InputLabel(IDC_MEAN_WIND_LABEL, 9), Input(IDC_MEAN_WIND, 9),
+    InputLabel(IDC_LIFE_LABEL, 10), Input(IDC_LIFE, 10),
     {ControlClass::Button, "Calculate", IDOK, 420, 261, 76, 16, kDefaultButton, kButtonEdges},
     {ControlClass::Button, "Return", IDCANCEL, 501, 261, 76, 16, kPushButton, kButtonEdges},
     {ControlClass::Button, "Results", IDC_RESPONSE_RESULTS, 173, 2, 404, 130, BS_GROUPBOX},
