@@ -25,7 +25,7 @@ constexpr int kFrequencyTyped = 0;
 constexpr int kFrequencyOfTube = 1;
 constexpr std::array kFrequencySourceTexts = {"typed (fn and mass per length)", "estimated for a uniform tube"};
 
-// The damping list, in the order of DampingMeasure.
+// The damping list: each measure, and the field it names.
 constexpr std::array kDampingMeasures = {shedding::DampingMeasure::LogDecrement,
                                          shedding::DampingMeasure::DampingRatio};
 constexpr std::array kDampingFields = {ResponseField::LogDecrement, ResponseField::DampingRatio};
@@ -146,7 +146,7 @@ shedding::DampingMeasure CResponseDlg::Damping() const {
 
 void CResponseDlg::RelabelInputs() {
   for (std::size_t input = 0; input < kInputCount; ++input) {
-    const ResponseField field = input == kDamping ? kDampingFields[static_cast<std::size_t>(Damping())]
+    const ResponseField field = input == kDamping ? kDampingFields[static_cast<std::size_t>(dampingList.GetCurSel())]
                                                   : kInputControls[input].field;
     inputLabels[input].SetWindowText(shedding::ResponseFieldLabel(field, Units()).c_str());
   }
