@@ -96,16 +96,9 @@ std::set<int> ScreeningIds() {
 
 std::set<int> ResponseIds() {
   std::set<int> ids{IDOK, IDCANCEL, IDC_RESPONSE_UNITS, IDC_RESPONSE_SUPPORT, IDC_FREQUENCY_SOURCE,
-                    IDC_DAMPING_MEASURE, IDC_RESPONSE_RESULTS, IDC_VERDICT, IDC_CHART, IDC_COPY, IDC_SAVE_CHART};
-  for (const int field : {IDC_DIAMETER, IDC_HEIGHT, IDC_FREQUENCY, IDC_MASS, IDC_WALL, IDC_MODULUS, IDC_DENSITY,
-                          IDC_EXTRA_MASS, IDC_DAMPING, IDC_MEAN_WIND, IDC_LIFE}) {
-    ids.insert(field);
-  }
-  for (const int label : {IDC_DIAMETER_LABEL, IDC_HEIGHT_LABEL, IDC_FREQUENCY_LABEL, IDC_MASS_LABEL, IDC_WALL_LABEL,
-                          IDC_MODULUS_LABEL, IDC_DENSITY_LABEL, IDC_EXTRA_MASS_LABEL, IDC_DAMPING_LABEL,
-                          IDC_MEAN_WIND_LABEL, IDC_LIFE_LABEL}) {
-    ids.insert(label);
-  }
+                    IDC_DAMPING_MEASURE, IDC_RESPONSE_RESULTS, IDC_VERDICT, IDC_CHART, IDC_COPY, IDC_SAVE_CHART,
+                    IDC_DIAMETER_LABEL, IDC_DIAMETER};
+  for (int id = IDC_HEIGHT_LABEL; id <= IDC_LIFE; ++id) ids.insert(id);  // each typed value's label, then field
   constexpr int kFigureRows = 18;  // the label and value id ranges of res/resource.h
   for (int row = 0; row < kFigureRows; ++row) {
     ids.insert(IDC_RESPONSE_LABEL_FIRST + row);
