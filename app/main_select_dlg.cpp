@@ -5,7 +5,7 @@
 
 namespace {
 
-enum MainMenuChoice { kCalculateStrouhal = 0, kCorrelation = 1, kLockInScreening = 2 };
+enum MainMenuChoice { kCalculateStrouhal = 0, kCorrelation = 1, kLockInScreening = 2, kVortexResponse = 3 };
 
 }  // namespace
 
@@ -35,6 +35,7 @@ void CMainSelectDlg::FillAnalysisList() {
   analysisList.InsertString(kCalculateStrouhal, "Calculate Strouhal Number");
   analysisList.InsertString(kCorrelation, "Strouhal and Reynolds Number Correlation");
   analysisList.InsertString(kLockInScreening, "Lock-in Screening");
+  analysisList.InsertString(kVortexResponse, "Vortex-Induced Response");
 }
 
 BOOL CMainSelectDlg::OnInitDialog() {
@@ -90,6 +91,9 @@ void CMainSelectDlg::OnSelchangeAnalysisSelect() {
       break;
     case kLockInScreening:
       screeningDlg.DoModal();
+      break;
+    case kVortexResponse:
+      responseDlg.DoModal();
       break;
     default:
       break;

@@ -5,6 +5,7 @@
 #include "dialogs/calculator_dlg.h"
 #include "dialogs/contact_dlg.h"
 #include "dialogs/correlation_dlg.h"
+#include "dialogs/response_dlg.h"
 #include "dialogs/screening_dlg.h"
 #include "framework/afxwin.h"
 
@@ -33,6 +34,7 @@ class CMainSelectDlg : public CDialog {
   CCorrelationDlg correlationDlg;
   CContactDlg contactDlg;
   CScreeningDlg screeningDlg;
+  CResponseDlg responseDlg;
   CListBox analysisList;
   HICON icon;
 };

@@ -88,20 +88,24 @@ class ChartPainter {
       : dc_(dc), chart_(chart), colours_(colours), tools_(tools),
         line_(static_cast<int>(dc.GetTextExtent("Hg", 2).cy)) {}
 
-  // The title, the legend in two columns, and the y axis's title;
-  // returns where the plot may start.
+  // The title, the legend in two columns (in one where an entry would not
+  // fit half the width), and the y axis's title; returns where the plot may
+  // start.
   int Heading(const CRect& client) {
     int y = kMargin;
     Text(dc_, client.Width() / 2, y, chart_.title, TA_CENTER | TA_TOP);
     y += line_ + kMargin;
+    int widest = 0;
+    for (const shedding::LegendEntry& entry : chart_.legend) widest = std::max(widest, TextWidth(dc_, entry.label));
+    const std::size_t perRow = kSwatchWidth + 4 + widest <= client.Width() / 2 - kMargin ? 2 : 1;
     const int columns[2] = {kMargin, client.Width() / 2};
     for (std::size_t i = 0; i < chart_.legend.size(); ++i) {
-      const int row = y + static_cast<int>(i / 2) * line_;
-      const int x = columns[i % 2];
+      const int row = y + static_cast<int>(i / perRow) * line_;
+      const int x = columns[i % perRow];
       Swatch(chart_.legend[i].series, CRect(x, row + 2, x + kSwatchWidth, row + line_ - 2));
       Text(dc_, x + kSwatchWidth + 4, row, chart_.legend[i].label, TA_LEFT | TA_TOP);
     }
-    y += static_cast<int>((chart_.legend.size() + 1) / 2) * line_ + kMargin;
+    y += static_cast<int>((chart_.legend.size() + perRow - 1) / perRow) * line_ + kMargin;
     Text(dc_, kMargin, y, chart_.yAxis.title, TA_LEFT | TA_TOP);
     return y + line_ + kMargin / 2;
   }

@@ -8,6 +8,7 @@ const ResourceModule& ProgramResources() {
   static constexpr const DialogTemplate* kDialogs[] = {
       &kAboutBoxTemplate,   &kMainSelectTemplate, &kCalculatorTemplate,
       &kCorrelationTemplate, &kContactTemplate,   &kScreeningTemplate,
+      &kResponseTemplate,
   };
   static constexpr const IconResource* kIcons[] = {&kMainFrameIcon};
   static constexpr const CursorResource* kCursors[] = {&kLinkHandCursor};

@@ -15,6 +15,7 @@ extern const DialogTemplate kCalculatorTemplate;   // 129
 extern const DialogTemplate kCorrelationTemplate;  // 130
 extern const DialogTemplate kContactTemplate;      // 132
 extern const DialogTemplate kScreeningTemplate;    // 134
+extern const DialogTemplate kResponseTemplate;     // 136
 
 extern const IconResource kMainFrameIcon;    // 128
 extern const CursorResource kLinkHandCursor;  // 131

@@ -23,7 +23,7 @@ namespace {
 
 const std::string kAboutItem = "&About VortexCalc...";
 const std::vector<std::string> kEntries{"Calculate Strouhal Number", "Strouhal and Reynolds Number Correlation",
-                                        "Lock-in Screening"};
+                                        "Lock-in Screening", "Vortex-Induced Response"};
 
 // Runs step in the next dialog, recording its caption, then closes it with
 // Escape as a user would.
@@ -81,7 +81,7 @@ TEST_F(MainSelectDlgTest, ChoosingCalculateOpensTheCalculatorAgainAndAgain) {
   EXPECT_TRUE(boxes.Seen().empty());
 }
 
-TEST_F(MainSelectDlgTest, TheOtherEntriesOpenTheCorrelationAndTheScreeningAndTheButtonTheContactDialog) {
+TEST_F(MainSelectDlgTest, TheOtherEntriesOpenTheirAnalysesAndTheButtonTheContactDialog) {
   RunModal(mainDialog, [&] {
     std::string caption;
     ExpectDialogNext(caption);
@@ -93,6 +93,12 @@ TEST_F(MainSelectDlgTest, TheOtherEntriesOpenTheCorrelationAndTheScreeningAndThe
     ExpectDialogNext(caption);
     ClickRow(mainDialog, IDC_ANALYSIS_SELECT, 2);
     EXPECT_EQ(caption, "Lock-in Screening");
+    EXPECT_EQ(ListSelection(mainDialog, IDC_ANALYSIS_SELECT), LB_ERR);
+
+    caption.clear();
+    ExpectDialogNext(caption);
+    ClickRow(mainDialog, IDC_ANALYSIS_SELECT, 3);
+    EXPECT_EQ(caption, "Vortex-Induced Response");
     EXPECT_EQ(ListSelection(mainDialog, IDC_ANALYSIS_SELECT), LB_ERR);
 
     caption.clear();
@@ -127,16 +133,17 @@ TEST_F(MainSelectDlgTest, TheKeyboardReachesEveryEntryOfTheList) {
   // list decides which. The system's list box answers it with the entry
   // under its caret, the first; there the entries' initials reach the others.
   const bool keysMove = ListKeysMoveFromBeforeTheFirstEntry();
-  const char* const last = keysMove ? "Lock-in Screening" : "Strouhal Number Calculator";
+  const char* const last = keysMove ? "Vortex-Induced Response" : "Strouhal Number Calculator";
   std::vector<Case> cases = {{"Down", Key::Down, kNoModifier, "Strouhal Number Calculator"},
                              {"Home", Key::Home, kNoModifier, "Strouhal Number Calculator"},
                              {"End", Key::End, kNoModifier, last},
                              {"Ctrl+End", Key::End, kControl, last},
-                             // The list shows its three entries: a page reaches the last.
+                             // The list shows its four entries: a page reaches the last.
                              {"Page Down", Key::PageDown, kNoModifier, last}};
   if (!keysMove) {
     cases.push_back({"S", Key::Space, kNoModifier, "Strouhal and Reynolds Number Correlation", "S"});
     cases.push_back({"L", Key::Space, kNoModifier, "Lock-in Screening", "L"});
+    cases.push_back({"V", Key::Space, kNoModifier, "Vortex-Induced Response", "V"});
   }
   RunModal(mainDialog, [&] {
     for (const Case& c : cases) {

@@ -94,6 +94,19 @@ std::set<int> ScreeningIds() {
   return ids;
 }
 
+std::set<int> ResponseIds() {
+  std::set<int> ids{IDOK, IDCANCEL, IDC_RESPONSE_UNITS, IDC_RESPONSE_SUPPORT, IDC_FREQUENCY_SOURCE,
+                    IDC_DAMPING_MEASURE, IDC_RESPONSE_RESULTS, IDC_VERDICT, IDC_CHART, IDC_COPY, IDC_SAVE_CHART,
+                    IDC_DIAMETER_LABEL, IDC_DIAMETER};
+  for (int id = IDC_HEIGHT_LABEL; id <= IDC_LIFE; ++id) ids.insert(id);  // each typed value's label, then field
+  constexpr int kFigureRows = 18;  // the label and value id ranges of res/resource.h
+  for (int row = 0; row < kFigureRows; ++row) {
+    ids.insert(IDC_RESPONSE_LABEL_FIRST + row);
+    ids.insert(IDC_RESPONSE_VALUE_FIRST + row);
+  }
+  return ids;
+}
+
 const std::map<UINT, DialogUse>& DialogUses() {
   static const std::map<UINT, DialogUse> uses{
       {IDD_ABOUTBOX, {{IDOK}, IDOK}},
@@ -107,6 +120,7 @@ const std::map<UINT, DialogUse>& DialogUses() {
        {{IDOK, IDCANCEL, IDC_STROUHAL_VALUE, IDC_REYNOLDS_GROUP, IDC_STROUHAL_GROUP, IDC_REYNOLDS_INPUT}, IDOK}},
       {IDD_CONTACT, {{IDCANCEL, IDC_MAIL_LINK, IDC_WEB_LINK}, IDCANCEL}},
       {IDD_SCREENING, {ScreeningIds(), IDC_SCREEN_UNITS}},
+      {IDD_RESPONSE, {ResponseIds(), IDC_RESPONSE_UNITS}},
   };
   return uses;
 }

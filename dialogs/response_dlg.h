@@ -1,0 +1,74 @@
+#pragma once
+// The vortex-induced response of a cylinder in wind: the user picks the
+// units, the supports, whether the natural frequency is typed or estimated
+// for a uniform tube, and how the damping is given, and types the cylinder,
+// the damping, the mean wind and the design life; "Calculate" shows the
+// figures, the verdicts and the chart.
+
+#include <array>
+#include <cstddef>
+
+#include "dialogs/chart_view.h"
+#include "framework/afxwin.h"
+#include "shedding/vortex_response.h"
+
+class CResponseDlg : public CDialog {
+ public:
+  explicit CResponseDlg(CWnd* parent = nullptr);
+
+  // "Calculate": computes the response, or names the input in error; never closes.
+  void OnOK() override;
+
+  const MessageMap& GetMessageMap() const override { return GetThisMessageMap(); }
+  static const MessageMap& GetThisMessageMap();
+
+ protected:
+  void DoDataExchange(CDataExchange* dx) override;
+
+ private:
+  // The typed values, in template order.
+  enum Input : std::size_t {
+    kDiameter,
+    kHeight,
+    kNaturalFrequency,
+    kMassPerLength,
+    kWallThickness,
+    kYoungsModulus,
+    kMaterialDensity,
+    kExtraMass,
+    kDamping,
+    kMeanWind,
+    kLife,
+    kInputCount,
+  };
+
+  void OnSelchangeUnits();
+  void OnSelchangeFrequencySource();
+  void OnSelchangeDampingMeasure();
+  void OnChangeInput();
+
+  shedding::UnitSystem Units() const;
+  bool TubeChosen() const;
+  shedding::DampingMeasure Damping() const;
+  double Number(Input input) const;
+  shedding::ResponseCase TypedCase() const;
+
+  void RelabelInputs();
+  void EnableFrequencyInputs();
+  void HideResult();
+  void ShowResult(const shedding::ResponseResult& result, shedding::Chart chart);
+
+  CListBox unitsList;
+  CListBox supportList;
+  CListBox frequencySourceList;
+  CListBox dampingList;
+  std::array<CStatic, kInputCount> inputLabels;
+  std::array<CEdit, kInputCount> inputs;
+  CButton resultsGroup;
+  std::array<CStatic, shedding::kResponseFigureCount> figureLabels;
+  std::array<CEdit, shedding::kResponseFigureCount> figureValues;
+  CStatic verdict;
+  CChartView chart;
+  CButton copyButton;
+  CButton saveChartButton;
+};
