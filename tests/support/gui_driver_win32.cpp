@@ -331,8 +331,9 @@ MessageIcon IconOfMessageBox(HWND box) {
   return MessageIcon::None;
 }
 
-// The file-name field of the system's save dialog: a combo box in the
-// Explorer style, an edit in the old one; null for any other window.
+// The file-name field of the system's save dialog: cmb13 in the Explorer
+// style (a ComboBoxEx32 under Wine 8), edt1 in the old one; null for any
+// other window.
 HWND FileNameField(HWND hwnd) {
   if (!IsClass(hwnd, "#32770") || FrameworkDialog(hwnd)) return nullptr;
   if (HWND combo = GetDlgItem(hwnd, cmb13)) return combo;
