@@ -3,10 +3,12 @@
 
 #include "framework/brush.h"
 #include "framework/button.h"
+#include "framework/clipboard.h"
 #include "framework/cstring.h"
 #include "framework/dc.h"
 #include "framework/dialog.h"
 #include "framework/edit.h"
+#include "framework/file_dialog.h"
 #include "framework/font.h"
 #include "framework/geometry.h"
 #include "framework/list_box.h"

@@ -4,7 +4,9 @@
 // apply the failure policy and the framework's rules once, then call these
 // on a window that exists. Only the framework includes this header.
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/win_types.h"
 
@@ -70,5 +72,32 @@ void DoRelayEvent(HWND tip, MSG* msg);
 
 // Shows a modal message box owned by owner (or by none); the button chosen.
 int DoMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
+
+// --- A save-file dialog ---
+
+// One entry of the dialog's list of file types: "SVG images (*.svg)" with
+// its patterns, "*.svg".
+struct FileFilter {
+  std::string description;
+  std::vector<std::string> patterns;
+};
+
+struct SaveFileQuestion {
+  std::string defaultExt;  // without its dot; "" for none
+  std::string fileName;    // the name offered
+  DWORD flags = 0;         // OFN_*
+  std::vector<FileFilter> filters;
+};
+
+// Asks in the system's save dialog, owned by owner (or by none), for a file
+// to write; the full path chosen, or nothing when the user cancels or the
+// system cannot ask.
+std::optional<std::string> DoSaveFileDialog(HWND owner, const SaveFileQuestion& question);
+
+// --- The clipboard ---
+
+// Puts text (UTF-8, '\n' line ends) on the clipboard as owner's; whether the
+// system took it.
+bool DoCopyTextToClipboard(HWND owner, const std::string& text);
 
 }  // namespace framework_detail

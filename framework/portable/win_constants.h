@@ -100,6 +100,11 @@ constexpr UINT MB_ICONASTERISK = 0x0040;
 constexpr UINT MB_ICONMASK = 0x00F0;
 constexpr UINT MB_TYPEMASK = 0x000F;
 
+// Save-file dialog flags.
+constexpr DWORD OFN_OVERWRITEPROMPT = 0x00000002;
+constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
+constexpr DWORD OFN_PATHMUSTEXIST = 0x00000800;
+
 // SetWindowPos flags.
 constexpr UINT SWP_NOSIZE = 0x0001;
 constexpr UINT SWP_NOMOVE = 0x0002;

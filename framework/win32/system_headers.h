@@ -15,3 +15,8 @@
 #include <windows.h>
 
 #include <commctrl.h>
+// The save-file dialog (the lean <windows.h> leaves the common dialogs out).
+#include <commdlg.h>
+// The find-and-replace dialog's name, which the program never uses, would
+// rename every function called ReplaceText.
+#undef ReplaceText

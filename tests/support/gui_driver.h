@@ -75,6 +75,31 @@ class MessageBoxAnswerer {
   std::vector<MessageBoxSeen> seen_;
 };
 
+// --- Save-file dialogs ---
+
+struct SaveDialogSeen {
+  std::string fileName;      // in its file-name field as it showed
+  std::string acceptButton;  // its accept button's text, without the mnemonic marker
+  // The system's save dialog: comdlg32's on Windows; on Qt a QFileDialog
+  // free to be the desktop's own (the test programs forbid native dialogs,
+  // so the tests meet Qt's, which they can drive).
+  bool systemDialog = false;
+  friend bool operator==(const SaveDialogSeen&, const SaveDialogSeen&) = default;
+};
+
+// When the next save-file dialog shows: records what it offers in *seen
+// when seen is given, then types path into its file-name field and accepts
+// it, or cancels the dialog when path is empty. Fails the test when no save
+// dialog shows within 5 s. Call before what opens the dialog.
+void OnNextSaveDialog(SaveDialogSeen* seen, const std::string& path);
+
+// --- The clipboard ---
+
+// The clipboard's text as a paste would get it, lines ended by '\n'. On
+// Windows, where pasted lines end with "\r\n", a bare line feed fails the
+// test.
+std::string ClipboardText();
+
 // --- Menus ---
 
 // When the next popup menu (a system menu) shows: records its items' texts

@@ -7,8 +7,12 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -230,6 +234,46 @@ MessageBoxAnswerer::MessageBoxAnswerer() : poller_(new Poller) {
 }
 
 MessageBoxAnswerer::~MessageBoxAnswerer() { delete poller_; }
+
+void OnNextSaveDialog(SaveDialogSeen* seen, const std::string& path) {
+  WhenFound(
+      []() -> QWidget* {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        return dialog && dialog->isVisible() && dialog->acceptMode() == QFileDialog::AcceptSave ? dialog : nullptr;
+      },
+      [seen, path](QWidget* window) {
+        auto* dialog = static_cast<QFileDialog*>(window);
+        // The names Qt gives the widgets of its own file dialog.
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        if (!field || !buttons) {
+          ADD_FAILURE() << "the save dialog has no file-name field or no buttons";
+          dialog->reject();
+          return;
+        }
+        if (seen) {
+          std::string accept;
+          for (QAbstractButton* button : buttons->buttons()) {
+            if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole) {
+              accept = FromQString(button->text().remove(u'&'));
+            }
+          }
+          *seen = {FromQString(field->text()), accept, !dialog->testOption(QFileDialog::DontUseNativeDialog)};
+        }
+        Activate(dialog);
+        if (path.empty()) {
+          QTest::keyClick(dialog, Qt::Key_Escape);
+          return;
+        }
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromStdString(path));
+        QTest::keyClick(field, Qt::Key_Return);
+      },
+      "save dialog");
+}
+
+std::string ClipboardText() { return FromQString(QGuiApplication::clipboard()->text()); }
 
 void OnNextMenu(std::vector<std::string>* items, char choose) {
   WhenFound(

@@ -7,9 +7,8 @@
 
 #include <gtest/gtest.h>
 #include <oleacc.h>
-// The accessibility headers bring the common dialogs' ReplaceText macro,
-// which would rename the driver's own ReplaceText in this file alone.
-#undef ReplaceText
+// After the system headers it needs.
+#include <dlgs.h>
 
 #include <algorithm>
 #include <cctype>
@@ -332,6 +331,20 @@ MessageIcon IconOfMessageBox(HWND box) {
   return MessageIcon::None;
 }
 
+// The file-name field of the system's save dialog: cmb13 in the Explorer
+// style (a ComboBoxEx32 under Wine 8), edt1 in the old one; null for any
+// other window.
+HWND FileNameField(HWND hwnd) {
+  if (!IsClass(hwnd, "#32770") || FrameworkDialog(hwnd)) return nullptr;
+  if (HWND combo = GetDlgItem(hwnd, cmb13)) return combo;
+  return GetDlgItem(hwnd, edt1);
+}
+
+std::string WithoutMnemonic(std::string text) {
+  std::erase(text, '&');
+  return text;
+}
+
 std::string MenuItemText(HMENU menu, int index) {
   MENUITEMINFOA info{};
   info.cbSize = sizeof info;
@@ -435,7 +448,7 @@ struct MessageBoxAnswerer::Poller {
 MessageBoxAnswerer::MessageBoxAnswerer() : poller_(new Poller) {
   poller_->timer = StartTimer([this] {
     for (HWND hwnd : ThreadWindows()) {
-      if (!IsClass(hwnd, "#32770") || FrameworkDialog(hwnd) || !IsWindowVisible(hwnd)) continue;
+      if (!IsClass(hwnd, "#32770") || FrameworkDialog(hwnd) || FileNameField(hwnd) || !IsWindowVisible(hwnd)) continue;
       if (!poller_->answered.insert(hwnd).second) continue;
       HWND text = GetDlgItem(hwnd, 0xFFFF);
       seen_.push_back({TextOf(hwnd), text ? TextOf(text) : std::string(), IconOfMessageBox(hwnd)});
@@ -447,6 +460,52 @@ MessageBoxAnswerer::MessageBoxAnswerer() : poller_(new Poller) {
 MessageBoxAnswerer::~MessageBoxAnswerer() {
   StopTimer(poller_->timer);
   delete poller_;
+}
+
+// --- Save-file dialogs ---
+
+void OnNextSaveDialog(SaveDialogSeen* seen, const std::string& path) {
+  WhenFound(
+      []() -> HWND {
+        for (HWND hwnd : ThreadWindows()) {
+          if (IsWindowVisible(hwnd) && FileNameField(hwnd)) return hwnd;
+        }
+        return nullptr;
+      },
+      [seen, path](HWND dialog) {
+        HWND field = FileNameField(dialog);
+        HWND accept = GetDlgItem(dialog, IDOK);
+        if (seen) *seen = {TextOf(field), accept ? WithoutMnemonic(TextOf(accept)) : std::string(), true};
+        // The path set as the field holds it, then the button pressed.
+        if (!path.empty()) SetWindowTextA(field, path.c_str());
+        PostMessageA(GetDlgItem(dialog, path.empty() ? IDCANCEL : IDOK), BM_CLICK, 0, 0);
+      },
+      "save dialog");
+}
+
+// --- The clipboard ---
+
+std::string ClipboardText() {
+  // Another program (under Wine, its clipboard manager) may hold the
+  // clipboard for a moment.
+  if (!WaitFor([] { return OpenClipboard(nullptr) != FALSE; })) {
+    ADD_FAILURE() << "the clipboard stays closed";
+    return {};
+  }
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const auto* wide = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+  const std::string pasted = FromWide(wide);
+  if (wide) GlobalUnlock(data);
+  CloseClipboard();
+  std::string text;
+  for (std::size_t i = 0; i < pasted.size(); ++i) {
+    if (pasted[i] == '\r' && i + 1 < pasted.size() && pasted[i + 1] == '\n') continue;
+    if (pasted[i] == '\n' && (i == 0 || pasted[i - 1] != '\r')) {
+      ADD_FAILURE() << "a line of the clipboard's text ends with a bare line feed";
+    }
+    text += pasted[i];
+  }
+  return text;
 }
 
 // --- Menus ---
