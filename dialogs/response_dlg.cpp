@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "dialogs/blank_text.h"
+#include "output/report_text.h"
 #include "res/resource.h"
 #include "shedding/number_text.h"
 #include "shedding/response_chart.h"
@@ -65,11 +66,11 @@ std::string ChartDescription(const shedding::ResponseResult& result, const shedd
 
 }  // namespace
 
-CResponseDlg::CResponseDlg(CWnd* parent) : CDialog(IDD_RESPONSE, parent) {}
+CResponseDlg::CResponseDlg(CWnd* parent) : CAnalysisDlg(IDD_RESPONSE, parent, "response-chart.svg") {}
 
 const MessageMap& CResponseDlg::GetThisMessageMap() {
   static const MessageMap map = [] {
-    MessageMapBuilder<CResponseDlg> builder(CDialog::GetThisMessageMap());
+    MessageMapBuilder<CResponseDlg> builder(CAnalysisDlg::GetThisMessageMap());
     builder.Notification(LBN_SELCHANGE, IDC_RESPONSE_UNITS, &CResponseDlg::OnSelchangeUnits)
         .Notification(LBN_SELCHANGE, IDC_RESPONSE_SUPPORT, &CResponseDlg::OnChangeInput)
         .Notification(LBN_SELCHANGE, IDC_FREQUENCY_SOURCE, &CResponseDlg::OnSelchangeFrequencySource)
@@ -83,7 +84,7 @@ const MessageMap& CResponseDlg::GetThisMessageMap() {
 }
 
 void CResponseDlg::DoDataExchange(CDataExchange* dx) {
-  CDialog::DoDataExchange(dx);
+  CAnalysisDlg::DoDataExchange(dx);
   DDX_Control(dx, IDC_RESPONSE_UNITS, unitsList);
   DDX_Control(dx, IDC_RESPONSE_SUPPORT, supportList);
   DDX_Control(dx, IDC_FREQUENCY_SOURCE, frequencySourceList);
@@ -100,8 +101,6 @@ void CResponseDlg::DoDataExchange(CDataExchange* dx) {
   }
   DDX_Control(dx, IDC_VERDICT, verdict);
   DDX_Control(dx, IDC_CHART, chart);
-  DDX_Control(dx, IDC_COPY, copyButton);
-  DDX_Control(dx, IDC_SAVE_CHART, saveChartButton);
 
   // Entries go in at explicit indices, so each row stays its value.
   unitsList.ResetContent();
@@ -152,10 +151,14 @@ void CResponseDlg::RelabelInputs() {
   }
 }
 
+bool CResponseDlg::InUse(Input input) const {
+  if (input < kNaturalFrequency || input > kExtraMass) return true;
+  return (input >= kWallThickness) == TubeChosen();
+}
+
 void CResponseDlg::EnableFrequencyInputs() {
-  const bool tube = TubeChosen();
   for (std::size_t input = kNaturalFrequency; input <= kExtraMass; ++input) {
-    inputs[input].EnableWindow((input >= kWallThickness) == tube);
+    inputs[input].EnableWindow(InUse(static_cast<Input>(input)));
   }
 }
 
@@ -168,8 +171,7 @@ void CResponseDlg::HideResult() {
   }
   verdict.ShowWindow(SW_HIDE);
   chart.ShowWindow(SW_HIDE);
-  copyButton.ShowWindow(SW_HIDE);
-  saveChartButton.ShowWindow(SW_HIDE);
+  HideExports();
 }
 
 void CResponseDlg::ShowResult(const shedding::ResponseResult& result, shedding::Chart chartData) {
@@ -179,13 +181,13 @@ void CResponseDlg::ShowResult(const shedding::ResponseResult& result, shedding::
     figureValues[row].SetWindowText(shedding::FigureText(figure).c_str());
   }
   std::string words;
-  for (const shedding::Verdict& part :
-       {result.eurocode, result.correlation, result.damping, result.frequency, result.figureSource}) {
-    words += std::string(part.words) + "\n";
+  for (const output::ResponseVerdictLine& line : output::kResponseVerdictLines) {
+    words += std::string((result.*line.verdict).words) + "\n";
   }
   words.pop_back();
   verdict.SetWindowText(words.c_str());
   chart.SetWindowText(ChartDescription(result, chartData).c_str());
+  ShowExports(InputLines() + output::ReportText(result), chartData);
   chart.SetChart(std::move(chartData));
 
   resultsGroup.ShowWindow(SW_SHOW);
@@ -195,8 +197,30 @@ void CResponseDlg::ShowResult(const shedding::ResponseResult& result, shedding::
   }
   verdict.ShowWindow(SW_SHOW);
   chart.ShowWindow(SW_SHOW);
-  copyButton.ShowWindow(SW_SHOW);
-  saveChartButton.ShowWindow(SW_SHOW);
+}
+
+std::string CResponseDlg::InputLines() const {
+  std::string lines;
+  output::AppendReportLine(lines, "Units", shedding::kUnitSystemListTexts[static_cast<std::size_t>(Units())]);
+  output::AppendReportLine(lines, "Support",
+                           shedding::SupportName(kSupports[static_cast<std::size_t>(supportList.GetCurSel())]));
+  output::AppendReportLine(lines, "Natural frequency", kFrequencySourceTexts[static_cast<std::size_t>(frequencySourceList.GetCurSel())]);
+  for (std::size_t input = 0; input < kInputCount; ++input) {
+    if (!InUse(static_cast<Input>(input))) continue;
+    output::AppendReportLine(lines, inputLabels[input].GetWindowText().str(),
+                             shedding::FormatShortest(Number(static_cast<Input>(input))));
+  }
+  return lines;
+}
+
+bool CResponseDlg::IsEditField(HWND window) const {
+  for (const CEdit& input : inputs) {
+    if (input.GetSafeHwnd() == window) return true;
+  }
+  for (const CEdit& value : figureValues) {
+    if (value.GetSafeHwnd() == window) return true;
+  }
+  return false;
 }
 
 void CResponseDlg::OnSelchangeUnits() {

@@ -3,16 +3,18 @@
 // units, the supports, whether the natural frequency is typed or estimated
 // for a uniform tube, and how the damping is given, and types the cylinder,
 // the damping, the mean wind and the design life; "Calculate" shows the
-// figures, the verdicts and the chart.
+// figures, the verdicts and the chart, which Copy and Save Chart take out.
 
 #include <array>
 #include <cstddef>
+#include <string>
 
+#include "dialogs/analysis_export.h"
 #include "dialogs/chart_view.h"
 #include "framework/afxwin.h"
 #include "shedding/vortex_response.h"
 
-class CResponseDlg : public CDialog {
+class CResponseDlg : public CAnalysisDlg {
  public:
   explicit CResponseDlg(CWnd* parent = nullptr);
 
@@ -24,6 +26,7 @@ class CResponseDlg : public CDialog {
 
  protected:
   void DoDataExchange(CDataExchange* dx) override;
+  bool IsEditField(HWND window) const override;
 
  private:
   // The typed values, in template order.
@@ -49,6 +52,8 @@ class CResponseDlg : public CDialog {
 
   shedding::UnitSystem Units() const;
   bool TubeChosen() const;
+  // Whether the way the natural frequency is found reads the input.
+  bool InUse(Input input) const;
   shedding::DampingMeasure Damping() const;
   double Number(Input input) const;
   shedding::ResponseCase TypedCase() const;
@@ -57,6 +62,8 @@ class CResponseDlg : public CDialog {
   void EnableFrequencyInputs();
   void HideResult();
   void ShowResult(const shedding::ResponseResult& result, shedding::Chart chart);
+  // The inputs the case was computed from, as the report's first lines.
+  std::string InputLines() const;
 
   CListBox unitsList;
   CListBox supportList;
@@ -69,6 +76,4 @@ class CResponseDlg : public CDialog {
   std::array<CEdit, shedding::kResponseFigureCount> figureValues;
   CStatic verdict;
   CChartView chart;
-  CButton copyButton;
-  CButton saveChartButton;
 };

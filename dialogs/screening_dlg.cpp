@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "dialogs/blank_text.h"
+#include "output/report_text.h"
 #include "res/resource.h"
 #include "shedding/number_text.h"
 #include "shedding/screen_lock_in.h"
@@ -46,11 +47,11 @@ std::string ChartDescription(const shedding::ScreeningResult& result, const shed
 
 }  // namespace
 
-CScreeningDlg::CScreeningDlg(CWnd* parent) : CDialog(IDD_SCREENING, parent) {}
+CScreeningDlg::CScreeningDlg(CWnd* parent) : CAnalysisDlg(IDD_SCREENING, parent, "lock-in-chart.svg") {}
 
 const MessageMap& CScreeningDlg::GetThisMessageMap() {
   static const MessageMap map = [] {
-    MessageMapBuilder<CScreeningDlg> builder(CDialog::GetThisMessageMap());
+    MessageMapBuilder<CScreeningDlg> builder(CAnalysisDlg::GetThisMessageMap());
     builder.Notification(LBN_SELCHANGE, IDC_SCREEN_UNITS, &CScreeningDlg::OnSelchangeUnits)
         .Notification(LBN_SELCHANGE, IDC_SCREEN_FLUID, &CScreeningDlg::OnSelchangeFluid);
     for (const int input : {IDC_TEMPERATURE, IDC_VISCOSITY, IDC_VELOCITY, IDC_DIAMETER, IDC_NATURAL_FREQUENCY,
@@ -63,7 +64,7 @@ const MessageMap& CScreeningDlg::GetThisMessageMap() {
 }
 
 void CScreeningDlg::DoDataExchange(CDataExchange* dx) {
-  CDialog::DoDataExchange(dx);
+  CAnalysisDlg::DoDataExchange(dx);
   DDX_Control(dx, IDC_SCREEN_UNITS, unitsList);
   DDX_Control(dx, IDC_SCREEN_FLUID, fluidList);
   DDX_Control(dx, IDC_TEMPERATURE_LABEL, temperatureLabel);
@@ -132,6 +133,7 @@ void CScreeningDlg::HideResult() {
   }
   verdict.ShowWindow(SW_HIDE);
   chart.ShowWindow(SW_HIDE);
+  HideExports();
 }
 
 void CScreeningDlg::ShowResult(const shedding::ScreeningResult& result, shedding::Chart chartData) {
@@ -146,6 +148,7 @@ void CScreeningDlg::ShowResult(const shedding::ScreeningResult& result, shedding
           .c_str());
   const auto units = static_cast<shedding::UnitSystem>(unitsList.GetCurSel());
   chart.SetWindowText(ChartDescription(result, chartData, units).c_str());
+  ShowExports(InputLines() + output::ReportText(result), chartData);
   chart.SetChart(std::move(chartData));
 
   resultsGroup.ShowWindow(SW_SHOW);
@@ -156,6 +159,37 @@ void CScreeningDlg::ShowResult(const shedding::ScreeningResult& result, shedding
   verdict.ShowWindow(SW_SHOW);
   chart.ShowWindow(SW_SHOW);
 }
+
+std::string CScreeningDlg::InputLines() const {
+  const auto units = static_cast<shedding::UnitSystem>(unitsList.GetCurSel());
+  const auto typed = [](const CEdit& input) { return shedding::FormatShortest(shedding::TextToNumber(input.GetWindowText().str())); };
+  std::string lines;
+  output::AppendReportLine(lines, "Units", shedding::kUnitSystemListTexts[static_cast<std::size_t>(units)]);
+  if (const int fluid = fluidList.GetCurSel(); fluid != kOtherFluid) {
+    output::AppendReportLine(lines, "Fluid", shedding::FluidName(shedding::kFluids[static_cast<std::size_t>(fluid)]));
+    output::AppendReportLine(lines, shedding::FieldLabel(ScreeningField::Temperature, units), typed(temperatureInput));
+  } else {
+    output::AppendReportLine(lines, "Fluid", kOtherFluidText);
+    output::AppendReportLine(lines, shedding::FieldLabel(ScreeningField::Viscosity, units), typed(viscosityInput));
+  }
+  output::AppendReportLine(lines, shedding::FieldLabel(ScreeningField::Velocity, units), typed(velocityInput));
+  output::AppendReportLine(lines, shedding::FieldLabel(ScreeningField::Diameter, units), typed(diameterInput));
+  output::AppendReportLine(lines, "Natural frequency (Hz)", typed(naturalFrequencyInput));
+  output::AppendReportLine(lines, "Lock-in band (fs / fn)", typed(bandLowInput) + " to " + typed(bandHighInput));
+  return lines;
+}
+
+bool CScreeningDlg::IsEditField(HWND window) const {
+  for (const CEdit* field : {&temperatureInput, &viscosityInput, &velocityInput, &diameterInput,
+                             &naturalFrequencyInput, &bandLowInput, &bandHighInput}) {
+    if (field->GetSafeHwnd() == window) return true;
+  }
+  for (const CEdit& value : figureValues) {
+    if (value.GetSafeHwnd() == window) return true;
+  }
+  return false;
+}
+
 
 void CScreeningDlg::OnSelchangeUnits() {
   RelabelInputs();

@@ -2,15 +2,17 @@
 // Lock-in screening of a cylinder: the user picks the units and the fluid,
 // types the temperature (or the viscosity), the flow speed, the diameter,
 // the natural frequency and the lock-in band; "Calculate" shows the figures,
-// the verdicts and the chart.
+// the verdicts and the chart, which Copy and Save Chart take out.
 
 #include <array>
+#include <string>
 
+#include "dialogs/analysis_export.h"
 #include "dialogs/chart_view.h"
 #include "framework/afxwin.h"
 #include "shedding/lock_in_screening.h"
 
-class CScreeningDlg : public CDialog {
+class CScreeningDlg : public CAnalysisDlg {
  public:
   explicit CScreeningDlg(CWnd* parent = nullptr);
 
@@ -22,6 +24,7 @@ class CScreeningDlg : public CDialog {
 
  protected:
   void DoDataExchange(CDataExchange* dx) override;
+  bool IsEditField(HWND window) const override;
 
  private:
   void OnSelchangeUnits();
@@ -32,6 +35,8 @@ class CScreeningDlg : public CDialog {
   void EnableFluidInputs();
   void HideResult();
   void ShowResult(const shedding::ScreeningResult& result, shedding::Chart chart);
+  // The inputs, as the report's first lines.
+  std::string InputLines() const;
 
   CListBox unitsList;
   CListBox fluidList;

@@ -44,7 +44,9 @@ constexpr DialogItemTemplate kItems[] = {
     FigureLabel(3), FigureValue(3), FigureLabel(4), FigureValue(4), FigureLabel(5), FigureValue(5),
     FigureLabel(6), FigureValue(6), FigureLabel(7), FigureValue(7), FigureLabel(8), FigureValue(8),
     {ControlClass::Static, "", IDC_VERDICT, 141, 188, 150, 84, SS_LEFT | SS_NOPREFIX},
-    {ControlClass::Static, "", IDC_CHART, 305, 8, 242, 268, SS_LEFT | SS_NOPREFIX},
+    {ControlClass::Static, "", IDC_CHART, 305, 8, 242, 246, SS_LEFT | SS_NOPREFIX},
+    {ControlClass::Button, "Copy", IDC_COPY, 305, 260, 56, 16, kPushButton, kButtonEdges},
+    {ControlClass::Button, "Save Chart...", IDC_SAVE_CHART, 369, 260, 64, 16, kPushButton, kButtonEdges},
 };
 
 }  // namespace

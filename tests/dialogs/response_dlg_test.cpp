@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dialogs/response_dlg.h"
+#include "output/report_text.h"
 #include "res/resource.h"
 #include "shedding/number_text.h"
 #include "shedding/response_chart.h"
@@ -161,6 +162,14 @@ TEST_F(ResponseDlgTest, TheTubeChoiceTakesTheTubesFieldsInsteadOfFnAndMeAndTheRe
     ASSERT_TRUE(ResultsShown());
     ExpectFigures(expected);
     EXPECT_NE(ControlText(response, IDC_VERDICT).find(expected.frequency.words), std::string::npos);
+    // Copy lists the tube's inputs, not fn and me, then what strouhal prints.
+    Click(response, IDC_COPY);
+    EXPECT_EQ(ClipboardText(),
+              "Units: metric\nSupport: cantilever\nNatural frequency: estimated for a uniform tube\n"
+              "Diameter (m): 1\nHeight or span (m): 30\nWall thickness (m): 0.008\nYoung's modulus (Pa): 2.1e+11\n"
+              "Material density (kg/m^3): 7850\nExtra mass per length (kg/m): 0\nLogarithmic decrement: 0.005\n"
+              "Mean wind speed (m/sec): 20\nDesign life (years): 50\n" +
+                  output::ReportText(expected));
 
     ClickRow(response, IDC_FREQUENCY_SOURCE, 0);
     for (const int id : {IDC_FREQUENCY, IDC_MASS, IDC_DAMPING_MEASURE}) {

@@ -1,15 +1,20 @@
 // The lock-in screening dialog as a user drives it, from the keyboard and
 // the mouse: what it starts with, the figures and verdicts it shows for what
 // was typed (the core's own, whose numbers its tests check), the chart and
-// what a screen reader hears of it, results hidden again on any change, and
-// the input error that names its field.
+// what a screen reader hears of it, Copy, Ctrl+C and Save Chart, results
+// hidden again on any change, and the input error that names its field.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "dialogs/screening_dlg.h"
+#include "output/report_text.h"
+#include "output/svg_chart.h"
 #include "res/resource.h"
 #include "shedding/number_text.h"
 #include "shedding/screen_lock_in.h"
@@ -24,7 +29,7 @@ constexpr int kFreshWater = 0;
 constexpr int kOtherFluid = 3;
 
 const std::vector<int> kResultControls = [] {
-  std::vector<int> ids{IDC_SCREEN_RESULTS, IDC_VERDICT, IDC_CHART};
+  std::vector<int> ids{IDC_SCREEN_RESULTS, IDC_VERDICT, IDC_CHART, IDC_COPY, IDC_SAVE_CHART};
   for (int row = 0; row < static_cast<int>(shedding::kScreeningFigureCount); ++row) {
     ids.push_back(IDC_FIGURE_LABEL_FIRST + row);
     ids.push_back(IDC_FIGURE_VALUE_FIRST + row);
@@ -113,6 +118,53 @@ TEST_F(ScreeningDlgTest, AWaterCaseFromTheKeyboardShowsTheCoresFiguresVerdictsAn
     PressKey(Key::Escape);
   });
   EXPECT_TRUE(boxes.Seen().empty());
+}
+
+TEST_F(ScreeningDlgTest, CopyCtrlCAndSaveChartTakeTheInputsFiguresVerdictsAndChartOut) {
+  shedding::ScreeningConditions conditions;
+  conditions.fluid = shedding::Fluid::FreshWater;
+  conditions.temperature = 20;
+  const auto expected = std::get<shedding::ScreeningReport>(shedding::ScreenLockIn(conditions, {1.5, 0.1, 3}));
+  const std::string report =
+      "Units: metric\nFluid: fresh water\nTemperature (deg C): 20\nFlow velocity (m/sec): 1.5\n"
+      "Diameter (m): 0.1\nNatural frequency (Hz): 3\nLock-in band (fs / fn): 0.8 to 1.2\n" +
+      output::ReportText(expected.result);
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "vortex_screening_save_test";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+
+  RunModal(screening, [&] {
+    Type(IDC_VELOCITY, "1.5");
+    Type(IDC_DIAMETER, "0.1");
+    Type(IDC_NATURAL_FREQUENCY, "3");
+    Click(screening, IDOK);
+    ASSERT_TRUE(ResultsShown());
+
+    // Ctrl+C in a field copies the field's selection; anywhere else, the report.
+    FocusControl(screening, IDC_VELOCITY);
+    PressKey(Key::Home);
+    PressKey(Key::End, kShift);
+    PressKey(Key::C, kControl);
+    EXPECT_EQ(ClipboardText(), "1.5");
+    FocusControl(screening, IDC_SCREEN_FLUID);
+    PressKey(Key::C, kControl);
+    EXPECT_EQ(ClipboardText(), report);
+    FocusControl(screening, IDC_VELOCITY);
+    PressKey(Key::C, kControl);  // nothing selected now: the clipboard keeps the report
+    Click(screening, IDC_COPY);
+    EXPECT_EQ(ClipboardText(), report);
+
+    SaveDialogSeen seen;
+    OnNextSaveDialog(&seen, (folder / "chart").string());
+    Click(screening, IDC_SAVE_CHART);
+    EXPECT_EQ(seen.fileName, "lock-in-chart.svg");
+    std::ostringstream saved;
+    saved << std::ifstream(folder / "chart.svg", std::ios::binary).rdbuf();
+    EXPECT_EQ(saved.str(), output::SvgChart(expected.chart)) << "the file strouhal screen --svg writes";
+    PressKey(Key::Escape);
+  });
+  EXPECT_TRUE(boxes.Seen().empty());
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(ScreeningDlgTest, UnitsRelabelTheFieldsAndAnOtherFluidTakesATypedViscosity) {

@@ -85,7 +85,7 @@ std::set<int> ScreeningIds() {
   std::set<int> ids{IDOK, IDCANCEL, IDC_SCREEN_UNITS, IDC_SCREEN_FLUID, IDC_TEMPERATURE_LABEL, IDC_TEMPERATURE,
                     IDC_VISCOSITY_LABEL, IDC_VISCOSITY, IDC_VELOCITY_LABEL, IDC_VELOCITY, IDC_DIAMETER_LABEL,
                     IDC_DIAMETER, IDC_NATURAL_FREQUENCY, IDC_BAND_LOW, IDC_BAND_HIGH, IDC_SCREEN_RESULTS,
-                    IDC_VERDICT, IDC_CHART};
+                    IDC_VERDICT, IDC_CHART, IDC_COPY, IDC_SAVE_CHART};
   constexpr int kFigureRows = 9;  // the label and value id ranges of res/resource.h
   for (int row = 0; row < kFigureRows; ++row) {
     ids.insert(IDC_FIGURE_LABEL_FIRST + row);

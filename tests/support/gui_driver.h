@@ -113,7 +113,8 @@ bool OpensMenu(const std::function<void()>& action);
 
 // --- Keyboard ---
 
-enum class Key { Tab, Return, Escape, Space, Up, Down, Home, End, PageUp, PageDown };
+// C is the letter's key, for shortcuts such as Ctrl+C.
+enum class Key { Tab, Return, Escape, Space, Up, Down, Home, End, PageUp, PageDown, C };
 enum Modifier : unsigned { kNoModifier = 0, kShift = 1, kControl = 2, kAlt = 4 };
 
 // A key pressed where the keyboard focus is (waiting first for a window in

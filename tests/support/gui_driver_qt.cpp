@@ -126,6 +126,8 @@ Qt::Key QtKey(Key key, unsigned modifiers) {
       return Qt::Key_PageUp;
     case Key::PageDown:
       return Qt::Key_PageDown;
+    case Key::C:
+      return Qt::Key_C;
   }
   return Qt::Key_unknown;
 }

@@ -230,6 +230,8 @@ WORD VirtualKey(Key key) {
       return VK_PRIOR;
     case Key::PageDown:
       return VK_NEXT;
+    case Key::C:
+      return 'C';
   }
   return 0;
 }
