@@ -66,7 +66,10 @@ std::string ChartDescription(const shedding::ResponseResult& result, const shedd
 
 }  // namespace
 
-CResponseDlg::CResponseDlg(CWnd* parent) : CAnalysisDlg(IDD_RESPONSE, parent, "response-chart.svg") {}
+CResponseDlg::CResponseDlg(CWnd* parent) : CAnalysisDlg(IDD_RESPONSE, parent,
+                   {IDC_RESPONSE_RESULTS, IDC_RESPONSE_LABEL_FIRST, IDC_RESPONSE_VALUE_FIRST,
+                    shedding::kResponseFigureCount},
+                   "response-chart.svg") {}
 
 const MessageMap& CResponseDlg::GetThisMessageMap() {
   static const MessageMap map = [] {
@@ -94,13 +97,6 @@ void CResponseDlg::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, kInputControls[input].labelId, inputLabels[input]);
     DDX_Control(dx, kInputControls[input].fieldId, inputs[input]);
   }
-  DDX_Control(dx, IDC_RESPONSE_RESULTS, resultsGroup);
-  for (std::size_t row = 0; row < figureLabels.size(); ++row) {
-    DDX_Control(dx, IDC_RESPONSE_LABEL_FIRST + static_cast<int>(row), figureLabels[row]);
-    DDX_Control(dx, IDC_RESPONSE_VALUE_FIRST + static_cast<int>(row), figureValues[row]);
-  }
-  DDX_Control(dx, IDC_VERDICT, verdict);
-  DDX_Control(dx, IDC_CHART, chart);
 
   // Entries go in at explicit indices, so each row stays its value.
   unitsList.ResetContent();
@@ -162,43 +158,6 @@ void CResponseDlg::EnableFrequencyInputs() {
   }
 }
 
-void CResponseDlg::HideResult() {
-  resultsGroup.ShowWindow(SW_HIDE);
-  for (std::size_t row = 0; row < figureLabels.size(); ++row) {
-    figureLabels[row].ShowWindow(SW_HIDE);
-    figureValues[row].ShowWindow(SW_HIDE);
-    figureValues[row].SetWindowText(kBlankText);
-  }
-  verdict.ShowWindow(SW_HIDE);
-  chart.ShowWindow(SW_HIDE);
-  HideExports();
-}
-
-void CResponseDlg::ShowResult(const shedding::ResponseResult& result, shedding::Chart chartData) {
-  for (std::size_t row = 0; row < figureLabels.size(); ++row) {
-    const shedding::Figure& figure = result.figures[row];
-    figureLabels[row].SetWindowText(std::string(figure.label).c_str());
-    figureValues[row].SetWindowText(shedding::FigureText(figure).c_str());
-  }
-  std::string words;
-  for (const output::ResponseVerdictLine& line : output::kResponseVerdictLines) {
-    words += std::string((result.*line.verdict).words) + "\n";
-  }
-  words.pop_back();
-  verdict.SetWindowText(words.c_str());
-  chart.SetWindowText(ChartDescription(result, chartData).c_str());
-  ShowExports(InputLines() + output::ReportText(result), chartData);
-  chart.SetChart(std::move(chartData));
-
-  resultsGroup.ShowWindow(SW_SHOW);
-  for (std::size_t row = 0; row < figureLabels.size(); ++row) {
-    figureLabels[row].ShowWindow(SW_SHOW);
-    figureValues[row].ShowWindow(SW_SHOW);
-  }
-  verdict.ShowWindow(SW_SHOW);
-  chart.ShowWindow(SW_SHOW);
-}
-
 std::string CResponseDlg::InputLines() const {
   std::string lines;
   output::AppendReportLine(lines, "Units", shedding::kUnitSystemListTexts[static_cast<std::size_t>(Units())]);
@@ -213,12 +172,9 @@ std::string CResponseDlg::InputLines() const {
   return lines;
 }
 
-bool CResponseDlg::IsEditField(HWND window) const {
+bool CResponseDlg::IsInputField(HWND window) const {
   for (const CEdit& input : inputs) {
     if (input.GetSafeHwnd() == window) return true;
-  }
-  for (const CEdit& value : figureValues) {
-    if (value.GetSafeHwnd() == window) return true;
   }
   return false;
 }
@@ -271,5 +227,13 @@ void CResponseDlg::OnOK() {
     return;
   }
   const auto& result = std::get<shedding::ResponseResult>(outcome);
-  ShowResult(result, shedding::ChartResponse(cylinder, result));
+  shedding::Chart chart = shedding::ChartResponse(cylinder, result);
+  std::string verdicts;
+  for (const output::ResponseVerdictLine& line : output::kResponseVerdictLines) {
+    if (!verdicts.empty()) verdicts += '\n';
+    verdicts += (result.*line.verdict).words;
+  }
+  std::string description = ChartDescription(result, chart);
+  ShowResult({result.figures, std::move(verdicts), std::move(description), InputLines() + output::ReportText(result),
+              std::move(chart)});
 }

@@ -9,8 +9,7 @@
 #include <cstddef>
 #include <string>
 
-#include "dialogs/analysis_export.h"
-#include "dialogs/chart_view.h"
+#include "dialogs/analysis_dlg.h"
 #include "framework/afxwin.h"
 #include "shedding/vortex_response.h"
 
@@ -26,7 +25,7 @@ class CResponseDlg : public CAnalysisDlg {
 
  protected:
   void DoDataExchange(CDataExchange* dx) override;
-  bool IsEditField(HWND window) const override;
+  bool IsInputField(HWND window) const override;
 
  private:
   // The typed values, in template order.
@@ -60,8 +59,6 @@ class CResponseDlg : public CAnalysisDlg {
 
   void RelabelInputs();
   void EnableFrequencyInputs();
-  void HideResult();
-  void ShowResult(const shedding::ResponseResult& result, shedding::Chart chart);
   // The inputs the case was computed from, as the report's first lines.
   std::string InputLines() const;
 
@@ -71,9 +68,4 @@ class CResponseDlg : public CAnalysisDlg {
   CListBox dampingList;
   std::array<CStatic, kInputCount> inputLabels;
   std::array<CEdit, kInputCount> inputs;
-  CButton resultsGroup;
-  std::array<CStatic, shedding::kResponseFigureCount> figureLabels;
-  std::array<CEdit, shedding::kResponseFigureCount> figureValues;
-  CStatic verdict;
-  CChartView chart;
 };

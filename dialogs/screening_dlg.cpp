@@ -47,7 +47,9 @@ std::string ChartDescription(const shedding::ScreeningResult& result, const shed
 
 }  // namespace
 
-CScreeningDlg::CScreeningDlg(CWnd* parent) : CAnalysisDlg(IDD_SCREENING, parent, "lock-in-chart.svg") {}
+CScreeningDlg::CScreeningDlg(CWnd* parent) : CAnalysisDlg(IDD_SCREENING, parent,
+                   {IDC_SCREEN_RESULTS, IDC_FIGURE_LABEL_FIRST, IDC_FIGURE_VALUE_FIRST, shedding::kScreeningFigureCount},
+                   "lock-in-chart.svg") {}
 
 const MessageMap& CScreeningDlg::GetThisMessageMap() {
   static const MessageMap map = [] {
@@ -78,13 +80,6 @@ void CScreeningDlg::DoDataExchange(CDataExchange* dx) {
   DDX_Control(dx, IDC_NATURAL_FREQUENCY, naturalFrequencyInput);
   DDX_Control(dx, IDC_BAND_LOW, bandLowInput);
   DDX_Control(dx, IDC_BAND_HIGH, bandHighInput);
-  DDX_Control(dx, IDC_SCREEN_RESULTS, resultsGroup);
-  for (std::size_t row = 0; row < figureLabels.size(); ++row) {
-    DDX_Control(dx, IDC_FIGURE_LABEL_FIRST + static_cast<int>(row), figureLabels[row]);
-    DDX_Control(dx, IDC_FIGURE_VALUE_FIRST + static_cast<int>(row), figureValues[row]);
-  }
-  DDX_Control(dx, IDC_VERDICT, verdict);
-  DDX_Control(dx, IDC_CHART, chart);
 
   // Entries go in at explicit indices, so each row stays its code.
   unitsList.ResetContent();
@@ -124,42 +119,6 @@ void CScreeningDlg::EnableFluidInputs() {
   viscosityInput.EnableWindow(typed);
 }
 
-void CScreeningDlg::HideResult() {
-  resultsGroup.ShowWindow(SW_HIDE);
-  for (std::size_t row = 0; row < figureLabels.size(); ++row) {
-    figureLabels[row].ShowWindow(SW_HIDE);
-    figureValues[row].ShowWindow(SW_HIDE);
-    figureValues[row].SetWindowText(kBlankText);
-  }
-  verdict.ShowWindow(SW_HIDE);
-  chart.ShowWindow(SW_HIDE);
-  HideExports();
-}
-
-void CScreeningDlg::ShowResult(const shedding::ScreeningResult& result, shedding::Chart chartData) {
-  for (std::size_t row = 0; row < figureLabels.size(); ++row) {
-    const shedding::Figure& figure = result.figures[row];
-    figureLabels[row].SetWindowText(std::string(figure.label).c_str());
-    figureValues[row].SetWindowText(shedding::FormatFigure(figure.value, figure.claimed, figure.format).c_str());
-  }
-  verdict.SetWindowText(
-      (std::string(result.lockIn.words) + "\n" + std::string(result.eurocode.words) + "\n" +
-       std::string(result.vivRanges.words))
-          .c_str());
-  const auto units = static_cast<shedding::UnitSystem>(unitsList.GetCurSel());
-  chart.SetWindowText(ChartDescription(result, chartData, units).c_str());
-  ShowExports(InputLines() + output::ReportText(result), chartData);
-  chart.SetChart(std::move(chartData));
-
-  resultsGroup.ShowWindow(SW_SHOW);
-  for (std::size_t row = 0; row < figureLabels.size(); ++row) {
-    figureLabels[row].ShowWindow(SW_SHOW);
-    figureValues[row].ShowWindow(SW_SHOW);
-  }
-  verdict.ShowWindow(SW_SHOW);
-  chart.ShowWindow(SW_SHOW);
-}
-
 std::string CScreeningDlg::InputLines() const {
   const auto units = static_cast<shedding::UnitSystem>(unitsList.GetCurSel());
   const auto typed = [](const CEdit& input) { return shedding::FormatShortest(shedding::TextToNumber(input.GetWindowText().str())); };
@@ -179,13 +138,10 @@ std::string CScreeningDlg::InputLines() const {
   return lines;
 }
 
-bool CScreeningDlg::IsEditField(HWND window) const {
+bool CScreeningDlg::IsInputField(HWND window) const {
   for (const CEdit* field : {&temperatureInput, &viscosityInput, &velocityInput, &diameterInput,
                              &naturalFrequencyInput, &bandLowInput, &bandHighInput}) {
     if (field->GetSafeHwnd() == window) return true;
-  }
-  for (const CEdit& value : figureValues) {
-    if (value.GetSafeHwnd() == window) return true;
   }
   return false;
 }
@@ -224,5 +180,10 @@ void CScreeningDlg::OnOK() {
     return;
   }
   auto& report = std::get<shedding::ScreeningReport>(outcome);
-  ShowResult(report.result, std::move(report.chart));
+  const shedding::ScreeningResult& result = report.result;
+  std::string description = ChartDescription(result, report.chart, conditions.units);
+  ShowResult({result.figures,
+              std::string(result.lockIn.words) + "\n" + std::string(result.eurocode.words) + "\n" +
+                  std::string(result.vivRanges.words),
+              std::move(description), InputLines() + output::ReportText(result), std::move(report.chart)});
 }

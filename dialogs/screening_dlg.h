@@ -4,11 +4,9 @@
 // the natural frequency and the lock-in band; "Calculate" shows the figures,
 // the verdicts and the chart, which Copy and Save Chart take out.
 
-#include <array>
 #include <string>
 
-#include "dialogs/analysis_export.h"
-#include "dialogs/chart_view.h"
+#include "dialogs/analysis_dlg.h"
 #include "framework/afxwin.h"
 #include "shedding/lock_in_screening.h"
 
@@ -24,7 +22,7 @@ class CScreeningDlg : public CAnalysisDlg {
 
  protected:
   void DoDataExchange(CDataExchange* dx) override;
-  bool IsEditField(HWND window) const override;
+  bool IsInputField(HWND window) const override;
 
  private:
   void OnSelchangeUnits();
@@ -33,8 +31,6 @@ class CScreeningDlg : public CAnalysisDlg {
 
   void RelabelInputs();
   void EnableFluidInputs();
-  void HideResult();
-  void ShowResult(const shedding::ScreeningResult& result, shedding::Chart chart);
   // The inputs, as the report's first lines.
   std::string InputLines() const;
 
@@ -51,9 +47,4 @@ class CScreeningDlg : public CAnalysisDlg {
   CEdit naturalFrequencyInput;
   CEdit bandLowInput;
   CEdit bandHighInput;
-  CButton resultsGroup;
-  std::array<CStatic, shedding::kScreeningFigureCount> figureLabels;
-  std::array<CEdit, shedding::kScreeningFigureCount> figureValues;
-  CStatic verdict;
-  CChartView chart;
 };
