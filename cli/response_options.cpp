@@ -33,8 +33,7 @@ constexpr std::array<ValueOption, 15> kValueOptions = {{
 }};
 
 std::optional<shedding::SpanSupport> SupportNamed(std::string_view name) {
-  for (const auto support : {shedding::SpanSupport::Cantilever, shedding::SpanSupport::Pinned,
-                             shedding::SpanSupport::FixedPinned, shedding::SpanSupport::Fixed}) {
+  for (const auto support : shedding::kSpanSupports) {
     if (name == shedding::SupportName(support)) return support;
   }
   return std::nullopt;

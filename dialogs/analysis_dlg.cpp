@@ -50,7 +50,6 @@ void CAnalysisDlg::ShowResult(Result result) {
   }
   verdict_.SetWindowText(result.verdicts.c_str());
   chart_.SetWindowText(result.chartDescription.c_str());
-  shownChart_ = result.chart;
   chart_.SetChart(std::move(result.chart));
   report_ = std::move(result.report);
 
@@ -99,7 +98,7 @@ void CAnalysisDlg::OnSaveChart() {
   CFileDialog ask(FALSE, "svg", chartFileName_, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST,
                   "SVG images (*.svg)|*.svg|All files (*.*)|*.*||", this);
   if (ask.DoModal() != IDOK) return;
-  if (const auto failure = output::WriteFileWhole(ask.GetPathName().str(), output::SvgChart(shownChart_))) {
+  if (const auto failure = output::WriteFileWhole(ask.GetPathName().str(), output::SvgChart(*chart_.Shown()))) {
     AfxMessageBox(("The chart was not saved: " + *failure + ".").c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
   }
 }

@@ -67,5 +67,4 @@ class CAnalysisDlg : public CDialog {
   CButton copyButton_;
   CButton saveChartButton_;
   std::string report_;  // empty while no result shows
-  shedding::Chart shownChart_;
 };

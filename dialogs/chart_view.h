@@ -13,6 +13,8 @@
 class CChartView : public CStatic {
  public:
   void SetChart(shedding::Chart chart);
+  // The chart drawn; none before the first SetChart.
+  const std::optional<shedding::Chart>& Shown() const { return chart_; }
 
   const MessageMap& GetMessageMap() const override { return GetThisMessageMap(); }
   static const MessageMap& GetThisMessageMap();

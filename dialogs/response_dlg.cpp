@@ -16,10 +16,6 @@ using shedding::ResponseField;
 
 constexpr int kMetric = static_cast<int>(shedding::UnitSystem::Metric);
 
-// The support list, in list order.
-constexpr std::array kSupports = {shedding::SpanSupport::Cantilever, shedding::SpanSupport::Pinned,
-                                  shedding::SpanSupport::FixedPinned, shedding::SpanSupport::Fixed};
-
 // The natural frequency list: typed with the mass per length, or estimated
 // for a uniform tube from its wall and material.
 constexpr int kFrequencyTyped = 0;
@@ -105,8 +101,8 @@ void CResponseDlg::DoDataExchange(CDataExchange* dx) {
   }
   unitsList.SetCurSel(kMetric);
   supportList.ResetContent();
-  for (std::size_t index = 0; index < kSupports.size(); ++index) {
-    supportList.InsertString(static_cast<int>(index), std::string(shedding::SupportName(kSupports[index])).c_str());
+  for (std::size_t index = 0; index < shedding::kSpanSupports.size(); ++index) {
+    supportList.InsertString(static_cast<int>(index), std::string(shedding::SupportName(shedding::kSpanSupports[index])).c_str());
   }
   supportList.SetCurSel(0);
   frequencySourceList.ResetContent();
@@ -162,7 +158,7 @@ std::string CResponseDlg::InputLines() const {
   std::string lines;
   output::AppendReportLine(lines, "Units", shedding::kUnitSystemListTexts[static_cast<std::size_t>(Units())]);
   output::AppendReportLine(lines, "Support",
-                           shedding::SupportName(kSupports[static_cast<std::size_t>(supportList.GetCurSel())]));
+                           shedding::SupportName(shedding::kSpanSupports[static_cast<std::size_t>(supportList.GetCurSel())]));
   output::AppendReportLine(lines, "Natural frequency", kFrequencySourceTexts[static_cast<std::size_t>(frequencySourceList.GetCurSel())]);
   for (std::size_t input = 0; input < kInputCount; ++input) {
     if (!InUse(static_cast<Input>(input))) continue;
@@ -201,7 +197,7 @@ double CResponseDlg::Number(Input input) const { return shedding::TextToNumber(i
 shedding::ResponseCase CResponseDlg::TypedCase() const {
   shedding::ResponseCase cylinder;
   cylinder.units = Units();
-  cylinder.support = kSupports[static_cast<std::size_t>(supportList.GetCurSel())];
+  cylinder.support = shedding::kSpanSupports[static_cast<std::size_t>(supportList.GetCurSel())];
   cylinder.diameter = Number(kDiameter);
   cylinder.height = Number(kHeight);
   if (TubeChosen()) {

@@ -2,6 +2,7 @@
 // The first bending mode of a uniform Euler-Bernoulli beam on the four
 // supports the vortex-induced response knows: its eigenvalue and its shape.
 
+#include <array>
 #include <string_view>
 
 namespace shedding {
@@ -12,6 +13,10 @@ enum class SpanSupport {
   FixedPinned,  // fixed at one end, pinned at the other
   Fixed,        // fixed at both ends
 };
+
+// Every support, in the order they are offered.
+inline constexpr std::array kSpanSupports = {SpanSupport::Cantilever, SpanSupport::Pinned, SpanSupport::FixedPinned,
+                                             SpanSupport::Fixed};
 
 // "cantilever", "pinned", "fixed-pinned", "fixed": the words users type.
 std::string_view SupportName(SpanSupport support);
